@@ -1,0 +1,127 @@
+#include "app/core/province_table.h"
+
+namespace Tavo {
+
+const std::array<const char *, 103> &Prov()
+{
+    static constexpr std::array<const char *, 103> kRows = {
+        "",
+        "AG;AGRIGENTO",
+        "AL;ALESSANDRIA",
+        "AN;ANCONA",
+        "AO;AOSTA",
+        "AP;ASCOLI PICENO",
+        "AQ;L'AQUILA",
+        "AR;AREZZO",
+        "AT;ASTI",
+        "AV;AVELLINO",
+        "BA;BARI",
+        "BG;BERGAMO",
+        "BI;BIELLA",
+        "BL;BELLUNO",
+        "BN;BENEVENTO",
+        "BO;BOLOGNA",
+        "BR;BRINDISI",
+        "BS;BRESCIA",
+        "BZ;BOLZANO",
+        "CA;CAGLIARI",
+        "CB;CAMPOBASSO",
+        "CE;CASERTA",
+        "CH;CHIETI",
+        "CL;CALTANISETTA",
+        "CN;CUNEO",
+        "CO;COMO",
+        "CR;CREMONA",
+        "CS;COSENZA",
+        "CT;CATANIA",
+        "CZ;CATANZARO",
+        "EN;ENNA",
+        "FE;FERRARA",
+        "FG;FOGGIA",
+        "FI;FIRENZE",
+        "FO;FORLI'",
+        "FR;FROSINONE",
+        "GE;GENOVA",
+        "GO;GORIZIA",
+        "GR;GROSSETO",
+        "IM;IMPERIA",
+        "IS;ISERNIA",
+        "LC;LECCO",
+        "LE;LECCE",
+        "LI;LIVORNO",
+        "LO;LODI",
+        "LT;LATINA",
+        "LU;LUCCA",
+        "MC;MACERATA",
+        "ME;MESSINA",
+        "MI;MILANO",
+        "MN;MANTOVA",
+        "MO;MODENA",
+        "MS;MASSA CARRARA",
+        "MT;MATERA",
+        "NA;NAPOLI",
+        "NO;NOVARA",
+        "NU;NUORO",
+        "OR;ORISTANO",
+        "PA;PALERMO",
+        "PC;PIACENZA",
+        "PD;PADOVA",
+        "PE;PESCARA",
+        "PG;PERUGIA",
+        "PI;PISA",
+        "PN;PORDENONE",
+        "PO;PRATO",
+        "PR;PARMA",
+        "PS;PESARO E URBINO",
+        "PT;PISTOIA",
+        "PV;PAVIA",
+        "PZ;POTENZA",
+        "RA;RAVENNA",
+        "RC;REGGIO CALABRIA",
+        "RE;REGGIO EMILIA",
+        "RG;RAGUSA",
+        "RI;RIETI",
+        "RM;ROMA",
+        "RN;RIMINI",
+        "RO;ROVIGO",
+        "SA;SALERNO",
+        "SI;SIENA",
+        "SO;SONDRIO",
+        "SP;LA SPEZIA",
+        "SR;SIRACUSA",
+        "SS;SASSARI",
+        "SV;SAVONA",
+        "TA;TARANTO",
+        "TE;TERAMO",
+        "TN;TRENTO",
+        "TO;TORINO",
+        "TP;TRAPANI",
+        "TR;TERNI",
+        "TS;TRIESTE",
+        "TV;TREVISO",
+        "UD;UDINE",
+        "VA;VARESE",
+        "VB;VERBANIA",
+        "VC;VERCELLI",
+        "VE;VENEZIA",
+        "VI;VICENZA",
+        "VR;VERONA",
+        "VT;VITERBO",
+        "VV;VIBO VALENTIA",
+    };
+    return kRows;
+}
+
+QString NomeProvincia(QStringView code)
+{
+    if (code.size() != 2)
+        return {};
+    for (std::size_t i = 1; i < Prov().size(); ++i) {
+        const QLatin1String row(Prov()[i]);
+        if (row.first(2) == code)
+            return QString(row.sliced(3));
+    }
+    return {};
+}
+
+} // namespace Tavo

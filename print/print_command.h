@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/core/remembered_values.h"
+#include "app/core/settings.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace Tavo {
+
+// The four texts of the main window, as typed.
+struct PrintInput
+{
+    QString aut;
+    QString nome;
+    QString targa;
+    QString istruttore;
+};
+
+// Outcome of the checks on the learner's data.
+struct InputCheck
+{
+    enum class Field { None, Aut, Nome };
+    Field field = Field::None; // the field to correct, None when the data is good
+    QString message;           // "Numero autorizzazione errato" or "Nome allievo non presente"
+    bool ok() const { return field == Field::None; }
+};
+
+// Checks the authorisation number and the learner's name.
+InputCheck checkPrintInput(const PrintInput &input);
+
+// Where the booklet goes.
+struct PrintTarget
+{
+    enum class Kind { Dialog, Pdf, Printer };
+    Kind kind = Kind::Dialog;
+    QString name; // the PDF file (Pdf) or the print queue (Printer)
+};
+
+struct PrintOutcome
+{
+    enum class Status { Printed, Cancelled, Failed };
+    Status status = Status::Failed;
+    QString error;       // Italian message when Failed
+    QString printerName; // the printer the booklet went to (or was meant for)
+};
+
+// Chooses the layout, builds the page table, fills the labels, prints (after the printer
+// dialog for Kind::Dialog) and updates folder/Tavo.txt when plate, instructor or printer
+// changed. The input must have passed checkPrintInput.
+PrintOutcome printBooklet(const PrintInput &input, const Settings &settings,
+                          const RememberedValues &remembered, const QString &folder,
+                          const PrintTarget &target, QWidget *dialogParent);
+
+} // namespace Tavo

@@ -1,0 +1,1 @@
+#include "reports/report_layout.h"

@@ -1,0 +1,5 @@
+#pragma once
+
+namespace Tavo::Reports {
+class ReportLayout;
+}

@@ -1,0 +1,1 @@
+#include "widgets/styled_button/styled_button.h"

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QWidget>
+
+namespace Tavo {
+class StyledButton;
+}

@@ -1,13 +1,58 @@
 #include "print/headless_print.h"
 
+#include "app/core/remembered_values.h"
+#include "app/core/settings.h"
+#include "print/print_command.h"
+
+#include <QPrinterInfo>
+
 #include <cstdio>
 
 namespace Tavo {
 
-int runHeadlessPrint(const CommandLine &, const QString &)
+namespace {
+void printError(const QString &message)
 {
-    std::fputs("Stampa senza finestre non ancora disponibile\n", stderr);
-    return 1;
+    std::fputs(message.toLocal8Bit().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+} // namespace
+
+int runHeadlessPrint(const CommandLine &commandLine, const QString &folder)
+{
+    // Without a "§" there is no learner: the empty number fails the checks like an empty field.
+    const CommandLine::Learner learner = commandLine.learner().value_or(CommandLine::Learner{});
+    const RememberedValues remembered = RememberedValues::read(folder);
+    const PrintInput input{learner.aut, learner.nome, commandLine.targa.value_or(remembered.targa),
+                           commandLine.istruttore.value_or(remembered.istruttore)};
+    if (const InputCheck check = checkPrintInput(input); !check.ok()) {
+        printError(check.message);
+        return 2;
+    }
+
+    PrintTarget target;
+    if (commandLine.pdfFile) {
+        target = {PrintTarget::Kind::Pdf, *commandLine.pdfFile};
+    } else if (commandLine.printerName) {
+        target = {PrintTarget::Kind::Printer, *commandLine.printerName};
+        if (!QPrinterInfo::availablePrinterNames().contains(target.name)) {
+            printError(QStringLiteral("Stampante sconosciuta: %1").arg(target.name));
+            return 1;
+        }
+    } else {
+        printError(QStringLiteral("Indicare --pdf FILE oppure --stampante NOME"));
+        return 1;
+    }
+
+    SettingsStore settings(folder);
+    settings.LeggiConfigurazione();
+    const PrintOutcome outcome =
+        printBooklet(input, settings.settings(), remembered, folder, target, nullptr);
+    if (outcome.status != PrintOutcome::Status::Printed) {
+        printError(outcome.error);
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace Tavo

@@ -21,7 +21,12 @@ struct PrintInput
 // Outcome of the checks on the learner's data.
 struct InputCheck
 {
-    enum class Field { None, Aut, Nome };
+    enum class Field
+    {
+        None,
+        Aut,
+        Nome
+    };
     Field field = Field::None; // the field to correct, None when the data is good
     QString message;           // "Numero autorizzazione errato" or "Nome allievo non presente"
     bool ok() const { return field == Field::None; }
@@ -33,14 +38,24 @@ InputCheck checkPrintInput(const PrintInput &input);
 // Where the booklet goes.
 struct PrintTarget
 {
-    enum class Kind { Dialog, Pdf, Printer };
+    enum class Kind
+    {
+        Dialog,
+        Pdf,
+        Printer
+    };
     Kind kind = Kind::Dialog;
     QString name; // the PDF file (Pdf) or the print queue (Printer)
 };
 
 struct PrintOutcome
 {
-    enum class Status { Printed, Cancelled, Failed };
+    enum class Status
+    {
+        Printed,
+        Cancelled,
+        Failed
+    };
     Status status = Status::Failed;
     QString error;       // Italian message when Failed
     QString printerName; // the printer the booklet went to (or was meant for)

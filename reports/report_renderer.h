@@ -1,0 +1,31 @@
+#pragma once
+
+#include "reports/report_layout.h"
+#include "reports/report_page.h"
+
+class QPainter;
+
+namespace Tavo::Reports {
+
+// Paints a layout page by page. The layout (texts, margins, data source) is read at each call,
+// so it may be filled after the renderer is made; it must outlive the renderer.
+class ReportRenderer
+{
+public:
+    explicit ReportRenderer(const ReportLayout &layout);
+
+    // Report-header pages (split at PageBreak controls) plus one page per data row.
+    int pageCount() const;
+    std::vector<ReportPage> pages() const;
+
+    // Paints page `index` (0-based; out of range paints nothing) on a painter whose device is
+    // the whole physical sheet: positions are twips from the sheet's top-left corner plus the
+    // layout's margins, converted with the device's logical DPI. Works on QPrinter (full-page
+    // mode), QPdfWriter and QImage. What falls beyond the sheet is clipped by the device.
+    void paintPage(int index, QPainter &painter) const;
+
+private:
+    const ReportLayout &m_layout;
+};
+
+} // namespace Tavo::Reports

@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# A private CUPS server for the print-queue test, on this machine only.
+#   scripts/cups-test-env.sh start DIR   starts cupsd with its files under DIR, listening on the
+#                                        socket DIR/cups.sock only, and adds the PDF queue
+#                                        TavoPDF (cups-pdf backend)
+#   scripts/cups-test-env.sh stop DIR    stops that cupsd
+# Clients reach it with CUPS_SERVER=DIR/cups.sock. The system's cupsd and /run/cups are not
+# touched. When cupsd cannot start at all, start writes the reason to DIR/unavailable and exits
+# 0, so the test can skip with that reason; any later failure is an error.
+# The cups-pdf backend reads its settings from /etc/cups only; where it puts the PDF ("Out",
+# ${HOME} being the home of the user who printed) is written to DIR/pdf-out-dir.
+set -euo pipefail
+
+queue=TavoPDF
+command=${1:-}
+dir=${2:-}
+if [[ -z "$command" || -z "$dir" ]]; then
+    echo "Uso: $0 start|stop CARTELLA" >&2
+    exit 2
+fi
+mkdir -p "$dir"
+dir=$(cd "$dir" && pwd)
+socket="$dir/cups.sock"
+pidfile="$dir/cupsd.pid"
+
+stop_server() {
+    if [[ -f "$pidfile" ]]; then
+        local pid
+        pid=$(cat "$pidfile")
+        if kill "$pid" 2>/dev/null; then
+            for _ in $(seq 50); do
+                kill -0 "$pid" 2>/dev/null || break
+                sleep 0.1
+            done
+        fi
+        rm -f "$pidfile"
+    fi
+}
+
+unavailable() {
+    echo "$1" >"$dir/unavailable"
+    echo "cupsd non disponibile: $1" >&2
+    stop_server
+    exit 0
+}
+
+# The folder cups-pdf writes to for the current user: its "Out" setting with ${HOME} expanded.
+pdf_out_dir() {
+    local out home
+    out=$(sed -n 's/^[[:space:]]*Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -1)
+    [[ -z "$out" ]] && out='${HOME}/PDF'
+    home=$(getent passwd "$(id -un)" | cut -d: -f6)
+    echo "${out//\$\{HOME\}/$home}"
+}
+
+case "$command" in
+stop)
+    stop_server
+    ;;
+start)
+    stop_server
+    rm -f "$dir/unavailable" "$socket"
+    command -v cupsd >/dev/null || unavailable "cupsd non installato (pacchetto cups)"
+    [[ -x /usr/lib/cups/backend/cups-pdf ]] ||
+        unavailable "backend cups-pdf mancante (pacchetto printer-driver-cups-pdf)"
+    [[ $(id -u) -eq 0 ]] || unavailable "il backend cups-pdf richiede cupsd avviato da root"
+    ppd=/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd
+    [[ -f "$ppd" ]] || unavailable "PPD di cups-pdf mancante: $ppd"
+
+    mkdir -p "$dir/etc/ppd" "$dir/etc/ssl" "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/log"
+    chmod 755 "$dir" "$dir/etc"
+    cat >"$dir/etc/cupsd.conf" <<CONF
+Listen $socket
+Browsing Off
+WebInterface No
+DefaultAuthType None
+LogLevel warn
+MaxLogSize 0
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+    cat >"$dir/etc/cups-files.conf" <<CONF
+ServerRoot $dir/etc
+RequestRoot $dir/spool
+TempDir $dir/spool/tmp
+CacheDir $dir/cache
+StateDir $dir/state
+ServerBin /usr/lib/cups
+DataDir /usr/share/cups
+ErrorLog $dir/log/error_log
+AccessLog $dir/log/access_log
+PageLog $dir/log/page_log
+SystemGroup root
+FileDevice No
+Sandboxing Relaxed
+CONF
+    : >"$dir/etc/printers.conf"
+
+    cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" >"$dir/log/cupsd.out" 2>&1 &
+    echo $! >"$pidfile"
+    for _ in $(seq 100); do
+        [[ -S "$socket" ]] && break
+        kill -0 "$(cat "$pidfile")" 2>/dev/null ||
+            unavailable "cupsd è terminato all'avvio: $(tail -3 "$dir/log/cupsd.out" "$dir/log/error_log" 2>/dev/null | tr '\n' ' ')"
+        sleep 0.1
+    done
+    [[ -S "$socket" ]] || unavailable "cupsd non ha aperto $socket entro 10 secondi"
+
+    export CUPS_SERVER="$socket"
+    lpadmin -p "$queue" -E -v "cups-pdf:/" -P "$ppd" 2>"$dir/log/lpadmin.err" || {
+        cat "$dir/log/lpadmin.err" >&2
+        stop_server
+        exit 1
+    }
+    cupsenable "$queue"
+    cupsaccept "$queue"
+    pdf_out_dir >"$dir/pdf-out-dir"
+    echo "cupsd pronto: CUPS_SERVER=$socket, coda $queue, PDF in $(cat "$dir/pdf-out-dir")"
+    ;;
+*)
+    echo "Uso: $0 start|stop CARTELLA" >&2
+    exit 2
+    ;;
+esac

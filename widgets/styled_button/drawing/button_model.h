@@ -18,7 +18,11 @@ constexpr OleColor kSystemColorFlag = 0x80000000u;
 // mask colour.
 struct ButtonPicture
 {
-    enum class Kind { Bitmap, Icon };
+    enum class Kind
+    {
+        Bitmap,
+        Icon
+    };
     Kind kind = Kind::Bitmap;
     QImage image;
 };

@@ -1,0 +1,136 @@
+#include "widgets/styled_button/drawing/gallery/gallery_sheet.h"
+
+#include "widgets/styled_button/drawing/button_renderer.h"
+
+#include <QPainter>
+
+#include <array>
+#include <memory>
+
+namespace Tavo::ButtonDrawing {
+
+namespace {
+
+constexpr int kButtonWidth = 150;
+constexpr int kButtonHeight = 48;
+constexpr int kLabelWidth = 130;
+constexpr int kGap = 12;
+constexpr int kHeaderHeight = 28;
+
+constexpr std::array<const char *, 14> kLookNames{
+    "1 FramedBevel", "2 Standard3D", "3 GradientRounded", "4 RoundedShaded",  "5 ShadedFrame",
+    "6 Soft3D",      "7 Thin3D",     "8 FlatHover",       "9 HoverSelect",    "10 PictureOnly",
+    "11 SeeThrough", "12 Hover3D",   "13 Oval",           "14 GradientBanded"};
+
+enum class Column
+{
+    Up,
+    Hover,
+    Down,
+    Focused,
+    Disabled
+};
+constexpr std::array<Column, 5> kColumns{Column::Up, Column::Hover, Column::Down, Column::Focused,
+                                         Column::Disabled};
+constexpr std::array<const char *, 5> kColumnNames{"up", "hover", "down", "focused", "disabled"};
+
+// A 16 x 16 printer-like picture on white, the program's mask colour.
+PicturePtr samplePicture()
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.fillRect(4, 1, 8, 5, QColor(250, 250, 250).darker(101));
+    painter.fillRect(1, 6, 14, 6, QColor(60, 90, 160));
+    painter.fillRect(4, 10, 8, 5, QColor(240, 240, 230));
+    painter.fillRect(12, 7, 2, 2, QColor(80, 200, 80));
+    painter.end();
+    auto picture = std::make_shared<ButtonPicture>();
+    picture->image = image;
+    return picture;
+}
+
+// A striped background for the see-through look to show through.
+QImage stripedBackground()
+{
+    QImage image(kButtonWidth, kButtonHeight, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, ((x + y) / 6) % 2 ? qRgb(214, 228, 246) : qRgb(250, 244, 220));
+    return image;
+}
+
+} // namespace
+
+QPalette GallerySheet::classicPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Button, QColor(236, 233, 216));
+    palette.setColor(QPalette::Light, QColor(255, 255, 255));
+    palette.setColor(QPalette::Midlight, QColor(241, 239, 226));
+    palette.setColor(QPalette::Dark, QColor(172, 168, 153));
+    palette.setColor(QPalette::Shadow, QColor(113, 111, 100));
+    palette.setColor(QPalette::ButtonText, QColor(0, 0, 0));
+    palette.setColor(QPalette::Highlight, QColor(49, 106, 197));
+    return palette;
+}
+
+QImage GallerySheet::render() const
+{
+    const int width = kLabelWidth + int(kColumns.size()) * (kButtonWidth + kGap) + kGap;
+    const int height = kHeaderHeight + int(kLookNames.size()) * (kButtonHeight + kGap) + kGap;
+    QImage sheet(width, height, QImage::Format_RGB32);
+    sheet.fill(QColor(255, 255, 255));
+    QPainter painter(&sheet);
+    QFont labelFont(QStringLiteral("Liberation Sans"));
+    labelFont.setPixelSize(13);
+    painter.setFont(labelFont);
+    for (size_t c = 0; c < kColumns.size(); ++c)
+        painter.drawText(
+            QRect(kLabelWidth + int(c) * (kButtonWidth + kGap), 0, kButtonWidth, kHeaderHeight),
+            Qt::AlignCenter, QString::fromLatin1(kColumnNames[c]));
+
+    QFont captionFont(QStringLiteral("Liberation Sans"));
+    captionFont.setPixelSize(13);
+    const PicturePtr picture = samplePicture();
+    const QImage background = stripedBackground();
+    for (size_t row = 0; row < kLookNames.size(); ++row) {
+        const int top = kHeaderHeight + int(row) * (kButtonHeight + kGap);
+        painter.drawText(QRect(8, top, kLabelWidth - 8, kButtonHeight),
+                         Qt::AlignVCenter | Qt::AlignLeft, QString::fromLatin1(kLookNames[row]));
+        for (size_t c = 0; c < kColumns.size(); ++c) {
+            const Column column = kColumns[c];
+            ButtonModel model;
+            model.ButtonType = int(row) + 1;
+            model.ColorScheme = SystemColors;
+            model.Caption = QStringLiteral("&Stampa");
+            model.Font = captionFont;
+            model.PictureNormal = picture;
+            model.MaskColor = 0xFFFFFF;
+            model.SpecialEffect = EffectNone;
+            model.Background = background;
+            model.Hovering = column == Column::Hover || column == Column::Down;
+            model.HasFocus = column == Column::Focused;
+            model.DisplayAsDefault = column == Column::Focused;
+            model.Enabled = column != Column::Disabled;
+
+            ButtonRenderer renderer;
+            renderer.setClientSize(kButtonWidth, kButtonHeight, model.ButtonType);
+            renderer.ComputeColors(model);
+            renderer.MeasurePicture(model);
+            renderer.LayoutContent(model);
+            const quint8 state =
+                column == Column::Down ? ButtonRenderer::StateDown : ButtonRenderer::StateUp;
+            renderer.Redraw(model, state, true);
+
+            const QPoint at(kLabelWidth + int(c) * (kButtonWidth + kGap), top);
+            painter.save();
+            painter.setClipRegion(renderer.BuildRegion(model.ButtonType).translated(at));
+            painter.drawImage(at, renderer.image());
+            painter.restore();
+        }
+    }
+    return sheet;
+}
+
+} // namespace Tavo::ButtonDrawing

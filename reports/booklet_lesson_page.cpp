@@ -220,8 +220,14 @@ std::vector<ReportControl> copyHalfControls(const std::vector<ReportControl> &le
                             .boundTo(bindings.heading, bindings.headingText));
     }
     for (const CopyTwin &twin : copyTwins) {
-        if (const ReportControl *left = findIn(leftHalf, QLatin1String(twin.left)))
-            right.push_back(twinOf(*left, QLatin1String(twin.right), twin.box));
+        const ReportControl *left = findIn(leftHalf, QLatin1String(twin.left));
+        if (!left)
+            continue;
+        ReportControl copy = twinOf(*left, QLatin1String(twin.right), twin.box);
+        // The copy's office label has its own placeholder; the print command overwrites it.
+        if (copy.name() == QLatin1String("UMC2"))
+            copy.setText(QStringLiteral("Label174"));
+        right.push_back(copy);
     }
     if (pageNumber) {
         right.push_back(twinOf(*pageNumber, QStringLiteral("Field6"), {})

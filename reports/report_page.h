@@ -16,6 +16,9 @@ struct ReportPage
     int sliceTop = 0;
     int sliceEnd = 0;
 
+    // Whether a control whose top lies at `top` in the page's section prints on this page.
+    bool holds(int top) const { return top >= sliceTop && top < sliceEnd; }
+
     bool operator==(const ReportPage &other) const = default;
 };
 

@@ -113,8 +113,7 @@ void ReportRenderer::paintPage(int index, QPainter &painter) const
     // Outlines stay crisp one-pixel lines on screen and on paper; text keeps its own smoothing.
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (const ReportControl &control : m_layout.section(page.section).controls()) {
-        const int top = control.top();
-        if (top < page.sliceTop || top >= page.sliceEnd)
+        if (!page.holds(control.top()))
             continue;
         paintControl(painter, control, toDevice, page.sliceTop,
                      printedText(control, m_layout.dataSource(), page.row));

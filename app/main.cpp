@@ -1,11 +1,37 @@
+#include "app/core/command_line.h"
 #include "app/main_window.h"
+#include "print/headless_print.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    QList<QByteArray> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QByteArray(argv[i]);
+    const Tavo::CommandLine commandLine = Tavo::CommandLine::parse(arguments);
+    if (!commandLine.error.isEmpty()) {
+        std::fprintf(stderr, "Tavo: %s\n", commandLine.error.toLocal8Bit().constData());
+        return 1;
+    }
+    if (commandLine.help) {
+        std::fputs(Tavo::CommandLine::usage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    // Printing without windows must work where no display is available.
+    if (commandLine.isHeadless() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
-    Tavo::Form1 window;
+    QApplication::setApplicationName(QStringLiteral("Tavo"));
+    const QString folder = QCoreApplication::applicationDirPath();
+    if (commandLine.isHeadless())
+        return Tavo::runHeadlessPrint(commandLine, folder);
+
+    Tavo::Form1 window(folder, commandLine.argumentString);
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    return status != 0 ? status : window.exitStatus();
 }

@@ -1,16 +1,92 @@
 #pragma once
 
+#include "app/core/remembered_values.h"
+#include "app/core/settings.h"
+
+#include <QString>
 #include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
 
 namespace Tavo {
 
-// The main window: the learner's data and the command buttons.
+class UpperCaseLineEdit;
+
+// The main window: the learner's authorisation number and name, the vehicle's plate and the
+// instructor, and the commands print, configure, leave and convert the province list.
+// The program's life is this window's life: every command that ends the program closes it.
+//
+// Controls carry their own names as objectName. Targa, Istruttore and StampaP carry a
+// dynamic property "Tag": the plate, instructor and printer of the last print (Tavo.txt).
 class Form1 : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    // folder: the program's folder, home of Tavo.cfg, Tavo.txt, Export.txt and Province.txt.
+    // argumentString: the command line's "NUMBER§NAME*WITH*BLANKS", or empty.
+    explicit Form1(const QString &folder, const QString &argumentString = {},
+                   QWidget *parent = nullptr);
+
+    // "Stampa Libretti Guide versione MAJOR.MINOR" from the program's version.
+    static QString title();
+
+    // The program's exit status once the window has closed: 1 after a failed print, else 0.
+    int exitStatus() const { return m_exitStatus; }
+
+    const SettingsStore &settingsStore() const { return m_store; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // The command buttons' class, named once so that the buttons can change class in one place.
+    using CommandButton = QPushButton;
+
+    void createControls();
+    QGroupBox *addFrame(const QString &name, const QString &caption, const QRect &geometry);
+    QLabel *addLabel(QGroupBox *frame, const QString &name, const QString &caption,
+                     const QRect &geometry);
+    UpperCaseLineEdit *addTextBox(QGroupBox *frame, const QString &name, int typingLimit,
+                                  const QRect &geometry);
+    CommandButton *addCommandButton(const QString &name, const QString &caption,
+                                    const QRect &geometry, void (Form1::*onClick)());
+    // The one conversion of window geometry: left, top, width, height in twips to pixels at
+    // the screen's logical resolution.
+    QRect twips(int left, int top, int width, int height) const;
+
+    void Form_Load(const QString &argumentString);
+    void Form_Activate();
+    void StampaP_Click();
+    void CfgP_Click();
+    void EsciP_Click();
+    void Command1_Click();
+
+    RememberedValues rememberedFromTags() const;
+    void showWarning(const QString &message);
+
+    QString m_folder;
+    SettingsStore m_store;
+    double m_dpi = 96.0;
+    bool m_shown = false;
+    int m_exitStatus = 0;
+
+    QGroupBox *Frame4 = nullptr;
+    QLabel *Label2 = nullptr;
+    UpperCaseLineEdit *Aut = nullptr;
+    QLabel *Label1 = nullptr;
+    UpperCaseLineEdit *Nome = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QLabel *Label3 = nullptr;
+    UpperCaseLineEdit *Targa = nullptr;
+    QLabel *Label4 = nullptr;
+    UpperCaseLineEdit *Istruttore = nullptr;
+    CommandButton *StampaP = nullptr;
+    CommandButton *CfgP = nullptr;
+    CommandButton *EsciP = nullptr;
+    QPushButton *Command1 = nullptr;
 };
 
 } // namespace Tavo

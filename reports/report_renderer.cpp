@@ -5,6 +5,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace Tavo::Reports {
 
 namespace {
@@ -35,12 +37,17 @@ private:
     qreal m_top;
 };
 
-QPen outlinePen(ReportControl::LineStyle style)
+QPen outlinePen(ReportControl::LineStyle style, const QPaintDevice &device)
 {
     // Width 0 is Qt's cosmetic hairline: one device pixel on screen, the thinnest line a
     // printer draws.
     QPen pen(Qt::black, 0);
-    pen.setStyle(style == ReportControl::LineStyle::Dashed ? Qt::DashLine : Qt::SolidLine);
+    if (style == ReportControl::LineStyle::Dashed) {
+        // A cosmetic pen measures its dashes in device pixels; scale them so that a dash is
+        // about 1.5 mm and a gap about 0.75 mm on every device.
+        const qreal dash = std::max(2.0, device.logicalDpiX() * 0.06);
+        pen.setDashPattern({dash, dash / 2});
+    }
     return pen;
 }
 
@@ -64,7 +71,7 @@ void paintControl(QPainter &painter, const ReportControl &control, const TwipsTo
                      control.font().toQFont(), control.hAlign(), control.vAlign());
         break;
     case ReportControl::Kind::Shape:
-        painter.setPen(outlinePen(ReportControl::LineStyle::Solid));
+        painter.setPen(outlinePen(ReportControl::LineStyle::Solid, *painter.device()));
         painter.setBrush(Qt::NoBrush);
         if (control.shapeKind() == ReportControl::ShapeKind::Ellipse)
             painter.drawEllipse(toDevice.rect(control.box(), sliceTop));
@@ -72,7 +79,7 @@ void paintControl(QPainter &painter, const ReportControl &control, const TwipsTo
             painter.drawRect(toDevice.rect(control.box(), sliceTop));
         break;
     case ReportControl::Kind::Line: {
-        painter.setPen(outlinePen(control.lineStyle()));
+        painter.setPen(outlinePen(control.lineStyle(), *painter.device()));
         const QPoint from = control.lineStart();
         const QPoint to = control.lineEnd();
         painter.drawLine(toDevice.point(from.x(), from.y() - sliceTop),

@@ -23,19 +23,34 @@ QStringList breakWord(const QString &word, const QFontMetricsF &metrics, qreal w
     return pieces;
 }
 
+// Wraps one paragraph. Blanks between words on the same line are kept as typed ("A     G");
+// the blanks at a wrap point are dropped, as are blanks at the end of the paragraph.
 void wrapParagraph(const QString &paragraph, const QFontMetricsF &metrics, qreal width,
                    QStringList &lines)
 {
+    const qsizetype size = paragraph.size();
+    const auto blank = [&](qsizetype i) {
+        return paragraph.at(i) == QLatin1Char(' ');
+    };
     QString line;
-    for (const QString &word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+    qsizetype i = 0;
+    while (i < size) {
+        const qsizetype blanksStart = i;
+        while (i < size && blank(i))
+            ++i;
+        const qsizetype wordStart = i;
+        while (i < size && !blank(i))
+            ++i;
+        if (wordStart == i)
+            break;
+        const QString word = paragraph.mid(wordStart, i - wordStart);
+        const QString candidate = line + paragraph.mid(blanksStart, wordStart - blanksStart) + word;
         if (metrics.horizontalAdvance(candidate) <= width) {
             line = candidate;
             continue;
         }
         if (!line.isEmpty())
             lines.append(line);
-        line.clear();
         if (metrics.horizontalAdvance(word) <= width) {
             line = word;
             continue;
@@ -44,8 +59,7 @@ void wrapParagraph(const QString &paragraph, const QFontMetricsF &metrics, qreal
         line = pieces.takeLast();
         lines.append(pieces);
     }
-    if (!line.isEmpty())
-        lines.append(line);
+    lines.append(line);
 }
 
 } // namespace
@@ -53,6 +67,8 @@ void wrapParagraph(const QString &paragraph, const QFontMetricsF &metrics, qreal
 QStringList wrapText(const QString &text, const QFontMetricsF &metrics, qreal width)
 {
     QStringList lines;
+    if (text.trimmed().isEmpty())
+        return lines;
     QString normalized = text;
     normalized.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     for (const QString &paragraph : normalized.split(QLatin1Char('\n')))

@@ -11,8 +11,9 @@ class QPainter;
 namespace Tavo::Reports {
 
 // Breaks `text` into lines no wider than `width` (device units of `metrics`): at blanks where
-// possible, inside a word only when the word alone is wider than the box. Line feeds in the
-// text start a new line. An empty text gives no lines.
+// possible, inside a word only when the word alone is wider than the box. Blanks inside a line
+// are kept as they are; a line feed (LF or CR LF) starts a new line. A text of blanks only gives
+// no lines.
 QStringList wrapText(const QString &text, const QFontMetricsF &metrics, qreal width);
 
 // Draws `text` literally (no mnemonics, "&" stays) wrapped inside `box` (device units) with the

@@ -1,0 +1,316 @@
+#include "reports/booklet_layouts.h"
+#include "reports/report_renderer.h"
+
+#include "table_rows.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Tavo::Reports;
+
+// Checks the PDF that the renderer writes with poppler-utils, as a reader of the booklet
+// would see it: pages, paper, and where each word stands. Positions in the PDF are points
+// (20 twips) from the sheet's top-left corner.
+namespace {
+
+struct Word
+{
+    QString text;
+    double xMin;
+    double yMin;
+    double xMax;
+};
+using Page = QList<Word>;
+
+constexpr double leftMarginTwips = 566.92914; // 10 mm
+constexpr double topMarginTwips = 850.39368;  // 15 mm
+const QString original = QStringLiteral("ORIGINALE (retro a carta di ricalco)");
+
+double xOf(double twips)
+{
+    return (leftMarginTwips + twips) / 20;
+}
+double yOf(double twips)
+{
+    return (topMarginTwips + twips) / 20;
+}
+
+QString pageNumber(int page, int count)
+{
+    return QStringLiteral("%1 di %2").arg(page).arg(count);
+}
+
+void fillLabels(ReportLayout &layout)
+{
+    for (const char *name : {"Ag11", "Ag21", "Ag31"})
+        layout.setLabelText(QString::fromLatin1(name), QStringLiteral("ROSSI & FIGLI"));
+    for (const char *name : {"Cognome1", "Cognome2", "Cognome3"})
+        layout.setLabelText(QString::fromLatin1(name), QStringLiteral("MARIO BIANCHI"));
+    layout.setLabelText(u"compone",
+                        QStringLiteral("IL PRESENTE BLOCCO DELLE LEZIONI DI GUIDA SI COMPONE DI "
+                                       "3 COPPIE DI PAGINE IN ORIGINALE E COPIA"));
+    layout.setLeftMargin(float(leftMarginTwips));
+    layout.setTopMargin(float(topMarginTwips));
+}
+
+bool writePdf(const ReportLayout &layout, const QString &path)
+{
+    QPdfWriter writer(path);
+    writer.setResolution(1440);
+    writer.setPageLayout(
+        QPageLayout(QPageSize(layout.designPageSize()), layout.designOrientation(), QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    const ReportRenderer renderer(layout);
+    for (int page = 0; page < renderer.pageCount(); ++page) {
+        if (page > 0 && !writer.newPage())
+            return false;
+        renderer.paintPage(page, painter);
+    }
+    return painter.end();
+}
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString decoded(QString text)
+{
+    text.replace(QStringLiteral("&apos;"), QStringLiteral("'"));
+    text.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
+    text.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+    text.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    return text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+}
+
+QList<Page> wordsOf(const QString &pdf)
+{
+    const QString html = run(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"[\\d.]+\">([^<]*)</word>"));
+    QList<Page> pages;
+    for (const QString &chunk : html.split(QStringLiteral("<page "), Qt::SkipEmptyParts).mid(1)) {
+        Page page;
+        for (const auto &match : word.globalMatch(chunk)) {
+            page.append({decoded(match.captured(4)), match.captured(1).toDouble(),
+                         match.captured(2).toDouble(), match.captured(3).toDouble()});
+        }
+        pages.append(page);
+    }
+    return pages;
+}
+
+QList<Word> find(const Page &page, const QString &text)
+{
+    QList<Word> found;
+    for (const Word &word : page) {
+        if (word.text == text)
+            found.append(word);
+    }
+    return found;
+}
+
+// Whether the page has the word `text` with its top-left corner at the layout position
+// (twips from the printable area's corner), within half a point.
+bool hasWordAt(const Page &page, const QString &text, double xTwips, double yTwips)
+{
+    for (const Word &word : page) {
+        if (word.text == text && qAbs(word.xMin - xOf(xTwips)) < 0.5 &&
+            qAbs(word.yMin - yOf(yTwips)) < 0.5)
+            return true;
+    }
+    return false;
+}
+
+// The page's words joined by blanks, in reading order as pdftotext gives them.
+QString textOf(const Page &page)
+{
+    QStringList words;
+    for (const Word &word : page)
+        words.append(word.text);
+    return words.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestReportPdf : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString booklet(ReportLayout &layout, const TableRows &rows)
+    {
+        fillLabels(layout);
+        layout.setDataSource(&rows);
+        const QString path = m_dir.filePath(layout.name() + QStringLiteral(".pdf"));
+        return writePdf(layout, path) ? path : QString();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("poppler-utils (pdfinfo, pdftotext) is not installed");
+        QVERIFY(m_dir.isValid());
+    }
+
+    void pagesAndPaper_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("pages");
+        QTest::addColumn<QString>("paper");
+        // QPdfWriter states page sizes in whole points.
+        QTest::newRow("A5, n = 3") << "RptLibGuide" << 6 << "8"
+                                   << "420 x 595 pts (A5)";
+        QTest::newRow("A4, n = 6") << "RptLibGuideA4" << 6 << "7"
+                                   << "842 x 595 pts (A4)";
+        QTest::newRow("A4f, n = 12") << "RptLibGuideA4f" << 12 << "13"
+                                     << "842 x 595 pts (A4)";
+    }
+    void pagesAndPaper()
+    {
+        QFETCH(QString, layout);
+        QFETCH(int, rows);
+        QFETCH(QString, pages);
+        QFETCH(QString, paper);
+        auto report = layout == QLatin1String("RptLibGuide")     ? createRptLibGuide()
+                      : layout == QLatin1String("RptLibGuideA4") ? createRptLibGuideA4()
+                                                                 : createRptLibGuideA4f();
+        const QString pdf = booklet(*report, TableRows(QList<QHash<QString, QString>>(rows)));
+        QVERIFY(!pdf.isEmpty());
+        const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+") + pages + "\\n")),
+                 qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+") +
+                                                  QRegularExpression::escape(paper))),
+                 qPrintable(info));
+    }
+
+    void a5BookletStandsWhereTheLayoutPutsIt()
+    {
+        auto layout = createRptLibGuide();
+        QList<QHash<QString, QString>> rows;
+        for (int page = 1; page <= 3; ++page) {
+            rows.append(
+                {{"titolo", original}, {"pagina", pageNumber(page, 3)}, {"taglia", cutLineText()}});
+            rows.append({{"titolo", "COPIA"}, {"pagina", pageNumber(page, 3)}, {"taglia", ""}});
+        }
+        const TableRows data(rows);
+        const QList<Page> pages = wordsOf(booklet(*layout, data));
+        QCOMPARE(pages.size(), 8);
+
+        // Cover: the centred title 567 twips below the top margin.
+        const Word title = find(pages[0], "LIBRETTO").value(0);
+        const Word guida = find(pages[0], "GUIDA").value(0);
+        QVERIFY(qAbs(title.yMin - yOf(567)) < 0.5);
+        QVERIFY(qAbs((title.xMin + guida.xMax) / 2 - xOf(3614)) < 0.5);
+        QVERIFY(textOf(pages[0]).contains("ROSSI & FIGLI"));
+        QVERIFY(textOf(pages[0]).contains("MARIO BIANCHI"));
+        QVERIFY(!textOf(pages[0]).contains("COMPONE"));
+
+        // Back: the statement moved up by the break, on two lines.
+        const Word il = find(pages[1], "IL").value(0);
+        const Word copia = find(pages[1], "COPIA").value(0);
+        QVERIFY(qAbs(il.yMin - yOf(7512 - 6520)) < 0.5);
+        QVERIFY(copia.yMin > il.yMin + 10);
+        QVERIFY(textOf(pages[1]).contains("TIMBRO DELL'UFFICIO"));
+
+        // Original page 1: a cut line of 52 hyphens on one line, the heading, the number.
+        const QList<Word> hyphens = find(pages[2], "-");
+        QCOMPARE(hyphens.size(), 52);
+        QCOMPARE(hyphens.first().yMin, hyphens.last().yMin);
+        const Word heading = find(pages[2], "ORIGINALE").value(0);
+        QVERIFY(qAbs(heading.xMin - xOf(0)) < 0.5);
+        QVERIFY(qAbs(heading.yMin - yOf(567)) < 0.5);
+        QVERIFY(hasWordAt(pages[2], "1", 5953, 10205));
+        QVERIFY(textOf(pages[2]).contains("ROSSI & FIGLI"));
+
+        // Its copy: no cut line, heading "COPIA", the same number.
+        QVERIFY(find(pages[3], "-").isEmpty());
+        QVERIFY(qAbs(find(pages[3], "COPIA").value(0).xMin - xOf(0)) < 0.5);
+        QVERIFY(textOf(pages[3]).contains("1 di 3"));
+        QVERIFY(textOf(pages[7]).contains("3 di 3"));
+    }
+
+    void a4SheetHasOriginalLeftAndCopyRight()
+    {
+        auto layout = createRptLibGuideA4();
+        const TableRows data({{{"pagina", pageNumber(1, 3)}},
+                              {{"pagina", pageNumber(2, 3)}},
+                              {{"pagina", pageNumber(3, 3)}}});
+        const QList<Page> pages = wordsOf(booklet(*layout, data));
+        QCOMPARE(pages.size(), 4);
+
+        // Cover sheet: the cover on the left, its back on the right half.
+        QVERIFY(find(pages[0], "LIBRETTO").value(0).xMax < xOf(7795));
+        QVERIFY(qAbs(find(pages[0], "IL").value(0).yMin - yOf(992)) < 0.5);
+        QVERIFY(find(pages[0], "IL").value(0).xMin > xOf(8362));
+
+        const Page &sheet = pages[2];
+        QVERIFY(qAbs(find(sheet, "ORIGINALE").value(0).xMin - xOf(0)) < 0.5);
+        const QList<Word> copia = find(sheet, "COPIA");
+        QCOMPARE(copia.size(), 1);
+        QVERIFY(qAbs(copia[0].xMin - xOf(8362)) < 0.5);
+        QVERIFY(qAbs(copia[0].yMin - yOf(567)) < 0.5);
+        const QList<Word> hyphens = find(sheet, "-");
+        QCOMPARE(hyphens.size(), 52);
+        for (const Word &hyphen : hyphens)
+            QVERIFY(hyphen.xMax < xOf(7228));
+        // Both halves carry the same page number.
+        QVERIFY(hasWordAt(sheet, "2", 5953, 10205));
+        QVERIFY(hasWordAt(sheet, "2", 5953 + 8362, 10205));
+        QCOMPARE(find(sheet, "ROSSI").size(), 2);
+    }
+
+    void a4fSheetsCarryTheirRowsHeadingsAndNumbers()
+    {
+        auto layout = createRptLibGuideA4f();
+        const TableRows data({{{"taglia", cutLineText()},
+                               {"titolo", original},
+                               {"pagina1", pageNumber(1, 4)},
+                               {"pagina2", pageNumber(3, 4)}},
+                              {{"taglia", ""},
+                               {"titolo", "COPIA"},
+                               {"pagina1", pageNumber(1, 4)},
+                               {"pagina2", pageNumber(3, 4)}}});
+        const QList<Page> pages = wordsOf(booklet(*layout, data));
+        QCOMPARE(pages.size(), 3);
+        QVERIFY(textOf(pages[0]).contains("A G S"));
+
+        const Page &originals = pages[1];
+        const QList<Word> hyphens = find(originals, "-");
+        QCOMPARE(hyphens.size(), 104);
+        QVERIFY(hyphens.first().xMax < xOf(7228));
+        QVERIFY(hyphens.last().xMin > xOf(8362));
+        QCOMPARE(find(originals, "ORIGINALE").size(), 2);
+        QVERIFY(hasWordAt(originals, "1", 5953, 10205));
+        QVERIFY(hasWordAt(originals, "3", 5953 + 8362, 10205));
+
+        const Page &copies = pages[2];
+        QVERIFY(find(copies, "-").isEmpty());
+        const QList<Word> copia = find(copies, "COPIA");
+        QCOMPARE(copia.size(), 2);
+        QVERIFY(qAbs(copia[0].xMin - xOf(0)) < 0.5);
+        QVERIFY(qAbs(copia[1].xMin - xOf(8362)) < 0.5);
+        QVERIFY(hasWordAt(copies, "1", 5953, 10205));
+        QVERIFY(hasWordAt(copies, "3", 5953 + 8362, 10205));
+    }
+};
+
+QTEST_MAIN(TestReportPdf)
+#include "tst_report_pdf.moc"

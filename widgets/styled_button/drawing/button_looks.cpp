@@ -7,7 +7,6 @@
 #include "widgets/styled_button/drawing/pixel_canvas.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace Tavo::ButtonDrawing {
 
@@ -24,14 +23,6 @@ constexpr OleColor kFocusLines[5] = {rgbColor(140, 174, 231), rgbColor(107, 130,
                                      rgbColor(206, 231, 255), rgbColor(189, 215, 247),
                                      rgbColor(181, 209, 240)};
 constexpr OleColor kCaptionFocusBox = rgbColor(153, 153, 204);
-
-// round() of the gradients: to the nearest integer, halves to even, on the single-precision
-// product of step and row.
-int gradientShift(float step, int row)
-{
-    const float product = -step * float(row);
-    return int(std::nearbyint(product));
-}
 
 } // namespace
 
@@ -118,11 +109,11 @@ void ButtonRenderer::drawStandard3D(Look look)
 
 // For i = 1 to H a full-width line at row i (or H - i upwards) in the colour shifted,
 // proportionally, by round(-step * i).
-void ButtonRenderer::drawGradient(OleColor from, float step, bool upwards)
+void ButtonRenderer::drawGradient(OleColor from, int span, bool upwards)
 {
     for (int i = 1; i <= ClientHeight; ++i) {
         const int row = upwards ? ClientHeight - i : i;
-        DrawLine(0, row, ClientWidth, row, shift(from, gradientShift(step, i), true));
+        DrawLine(0, row, ClientWidth, row, shift(from, gradientShift(span, ClientHeight, i), true));
     }
 }
 
@@ -144,7 +135,6 @@ void ButtonRenderer::drawGradientRounded(Look look)
     const ButtonPalette &p = m_palette;
     const int w = ClientWidth;
     const int h = ClientHeight;
-    const float step = 25.0f / float(h);
     const OleColor tint = p.FaceTintColor;
     if (look == Look::Disabled) {
         DrawRect(0, 0, w, h, shift(tint, -24, true), false);
@@ -154,7 +144,7 @@ void ButtonRenderer::drawGradientRounded(Look look)
         return;
     }
     if (look == Look::Up) {
-        drawGradient(tint, step, false);
+        drawGradient(tint, 25, false);
         DrawCaption(hoverMode());
         DrawRect(0, 0, w, h, kBorderBlue, true);
         putInnerCorners(kCornerBlue);
@@ -175,7 +165,7 @@ void ButtonRenderer::drawGradientRounded(Look look)
         return;
     }
     const OleColor base = shift(tint, -32, true);
-    drawGradient(base, step, true);
+    drawGradient(base, 25, true);
     DrawCaption(2);
     DrawRect(0, 0, w, h, kBorderBlue, true);
     putInnerCorners(kCornerBlue);
@@ -460,14 +450,13 @@ void ButtonRenderer::drawGradientBanded(Look look)
     const ButtonPalette &p = m_palette;
     const int w = ClientWidth;
     const int h = ClientHeight;
-    const float step = 58.0f / float(h);
     switch (look) {
     case Look::Up:
         if (m_model->Hovering)
             DrawRect(0, 0, w, h, p.LightColor, false);
         else
             for (int i = 1; i <= h; ++i)
-                DrawLine(0, i, w, i, shift(p.HighlightColor, gradientShift(step, i)));
+                DrawLine(0, i, w, i, shift(p.HighlightColor, gradientShift(58, h, i)));
         if (m_model->DisplayAsDefault)
             drawCaptionInBold();
         else
@@ -485,7 +474,7 @@ void ButtonRenderer::drawGradientBanded(Look look)
         break;
     case Look::Disabled:
         for (int i = 1; i <= h; ++i)
-            DrawLine(0, i, w, i, shift(p.HighlightColor, gradientShift(step, i)));
+            DrawLine(0, i, w, i, shift(p.HighlightColor, gradientShift(58, h, i)));
         drawBandedFrame();
         DrawCaption(6);
         break;

@@ -227,7 +227,9 @@ bool ButtonRenderer::Redraw(ButtonModel model, quint8 state, bool force)
     const ButtonPalette savedPalette = m_palette;
     const quint8 savedCaptionMode = LastCaptionMode;
     try {
-        if (ClientWidth <= 0 || ClientHeight < 0)
+        // A button far larger than any screen is a size error, not something to allocate.
+        constexpr qint64 kMaxPixels = qint64(1) << 26;
+        if (ClientWidth <= 0 || ClientHeight < 0 || qint64(ClientWidth) * ClientHeight > kMaxPixels)
             throw std::length_error("button size out of range");
         QImage next(ClientWidth, ClientHeight, QImage::Format_RGB32);
         if (next.isNull())

@@ -149,7 +149,7 @@ private:
     void drawOval(Look look);
     void drawGradientBanded(Look look);
     void drawGradientRoundedLines(const OleColor colours[5]);
-    void drawGradient(OleColor from, float step, bool upwards);
+    void drawGradient(OleColor from, int span, bool upwards);
     void drawBandedFrame();
     void drawCaptionInBold();
 

@@ -1,6 +1,7 @@
 #include "widgets/styled_button/drawing/color_math.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Tavo::ButtonDrawing {
 
@@ -38,6 +39,13 @@ OleColor TintColor(OleColor colour, int base)
         return std::min(base + (255 - base) * channel / 255, 255);
     };
     return rgbColor(tint(redOf(colour)), tint(greenOf(colour)), tint(blueOf(colour)));
+}
+
+int gradientShift(int span, int height, int row)
+{
+    const float step = float(span) / float(height);
+    const float product = -step * float(row);
+    return int(std::nearbyint(product));
 }
 
 } // namespace Tavo::ButtonDrawing

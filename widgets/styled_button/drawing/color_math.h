@@ -39,4 +39,9 @@ OleColor ShiftColor(OleColor colour, int amount, bool proportional, bool softBev
 // colour for base 176.
 OleColor TintColor(OleColor colour, int base);
 
+// The shift of gradient row i (1-based) over a height: round(-step * i) with
+// step = span / height, both the step and the product in single precision (as the looks
+// were designed), rounded to the nearest integer with halves to even.
+int gradientShift(int span, int height, int row);
+
 } // namespace Tavo::ButtonDrawing

@@ -65,9 +65,12 @@ std::unique_ptr<ReportLayout> createRptLibGuide()
     layout->setDesignPage(QPageSize::A5, QPageLayout::Portrait);
     addAll(*layout, ReportSection::Kind::ReportHeader, coverFrontControls());
     addAll(*layout, ReportSection::Kind::ReportHeader, coverBackA5Controls());
-    const LessonPageBindings page{QStringLiteral("titolo"), QStringLiteral("titolo"),
-                                  QStringLiteral("pagina"), QStringLiteral("Field3"),
-                                  QStringLiteral("taglia"), QStringLiteral("taglia")};
+    const LessonPageBindings page{.heading = QStringLiteral("titolo"),
+                                  .headingText = QStringLiteral("titolo"),
+                                  .pageNumber = QStringLiteral("pagina"),
+                                  .cutLineName = QStringLiteral("Field3"),
+                                  .cutLine = QStringLiteral("taglia"),
+                                  .cutLineText = QStringLiteral("taglia")};
     addAll(*layout, ReportSection::Kind::Detail, lessonPageControls(page));
     return layout;
 }
@@ -76,11 +79,12 @@ std::unique_ptr<ReportLayout> createRptLibGuideA4()
 {
     // Original and copy print the same page number; the headings and the single cut line on
     // the left are fixed texts.
-    const LessonPageBindings original{
-        {}, originalHeading(), QStringLiteral("pagina"), QStringLiteral("Field3"),
-        {}, cutLineText()};
-    const LessonPageBindings copy{{}, QStringLiteral("COPIA"), QStringLiteral("pagina"), {}, {},
-                                  {}};
+    const LessonPageBindings original{.headingText = originalHeading(),
+                                      .pageNumber = QStringLiteral("pagina"),
+                                      .cutLineName = QStringLiteral("Field3"),
+                                      .cutLineText = cutLineText()};
+    const LessonPageBindings copy{.headingText = QStringLiteral("COPIA"),
+                                  .pageNumber = QStringLiteral("pagina")};
     return a4Layout(QStringLiteral("RptLibGuideA4"), original, copy, false);
 }
 
@@ -88,12 +92,18 @@ std::unique_ptr<ReportLayout> createRptLibGuideA4f()
 {
     // Each half carries its own page number; headings and cut lines come from the row, so a
     // sheet of copies has no cut line.
-    const LessonPageBindings original{QStringLiteral("titolo"),  originalHeading(),
-                                      QStringLiteral("pagina1"), QStringLiteral("Taglia1"),
-                                      QStringLiteral("taglia"),  cutLineText()};
-    const LessonPageBindings copy{QStringLiteral("titolo"),  originalHeading(),
-                                  QStringLiteral("pagina2"), QStringLiteral("Taglia2"),
-                                  QStringLiteral("taglia"),  cutLineText()};
+    const LessonPageBindings original{.heading = QStringLiteral("titolo"),
+                                      .headingText = originalHeading(),
+                                      .pageNumber = QStringLiteral("pagina1"),
+                                      .cutLineName = QStringLiteral("Taglia1"),
+                                      .cutLine = QStringLiteral("taglia"),
+                                      .cutLineText = cutLineText()};
+    const LessonPageBindings copy{.heading = QStringLiteral("titolo"),
+                                  .headingText = originalHeading(),
+                                  .pageNumber = QStringLiteral("pagina2"),
+                                  .cutLineName = QStringLiteral("Taglia2"),
+                                  .cutLine = QStringLiteral("taglia"),
+                                  .cutLineText = cutLineText()};
     return a4Layout(QStringLiteral("RptLibGuideA4f"), original, copy, true);
 }
 

@@ -9,12 +9,12 @@ namespace Tavo::Reports {
 // Where a lesson page takes its heading, page number and cut line from.
 struct LessonPageBindings
 {
-    QString heading; // data field of the heading, "" to print headingText
-    QString headingText;
-    QString pageNumber;  // data field of the page number
-    QString cutLineName; // name of the cut line control
-    QString cutLine;     // data field of the cut line, "" to print cutLineText
-    QString cutLineText;
+    QString heading{}; // data field of the heading, "" to print headingText
+    QString headingText{};
+    QString pageNumber{};  // data field of the page number
+    QString cutLineName{}; // name of the cut line control
+    QString cutLine{};     // data field of the cut line, "" to print cutLineText
+    QString cutLineText{};
 };
 
 // One lesson page as the A5 layout's detail band and the left half of an A4 sheet hold it,

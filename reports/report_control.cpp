@@ -1,6 +1,7 @@
 #include "reports/report_control.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace Tavo::Reports {
 

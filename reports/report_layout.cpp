@@ -32,20 +32,31 @@ bool ReportLayout::addControl(Kind section, const ReportControl &control)
     return true;
 }
 
-const ReportControl *ReportLayout::control(QStringView name) const
-{
-    return const_cast<ReportLayout *>(this)->findControl(name);
-}
+namespace {
 
-ReportControl *ReportLayout::findControl(QStringView name)
+// Shared by the const and the mutable lookup.
+template <typename Sections>
+auto findIn(Sections &sections, QStringView name) -> decltype(&sections[0].controls()[0])
 {
-    for (ReportSection &section : m_sections) {
-        for (ReportControl &control : section.controls()) {
+    for (auto &section : sections) {
+        for (auto &control : section.controls()) {
             if (control.name() == name)
                 return &control;
         }
     }
     return nullptr;
+}
+
+} // namespace
+
+const ReportControl *ReportLayout::control(QStringView name) const
+{
+    return findIn(m_sections, name);
+}
+
+ReportControl *ReportLayout::findControl(QStringView name)
+{
+    return findIn(m_sections, name);
 }
 
 QStringList ReportLayout::controlNames() const

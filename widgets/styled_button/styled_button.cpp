@@ -378,8 +378,11 @@ void StyledButton::CaptureBackground()
     m_capturingBackground = true;
     QImage background(size(), QImage::Format_ARGB32_Premultiplied);
     background.fill(Qt::transparent);
+    // An opaque child would be cut out of the container's painting: not opaque meanwhile.
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
     container->render(&background, QPoint(), QRegion(geometry()),
                       QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
     m_capturingBackground = false;
     ResizeSuppressed = false;
     m_model.Background = background;

@@ -1,0 +1,168 @@
+#include "widgets/styled_button/stored_buttons.h"
+#include "widgets/styled_button/styled_button.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Tavo;
+
+namespace {
+
+const QString kSourceDir = QStringLiteral(TAVO_SOURCE_DIR);
+
+} // namespace
+
+class TestStoredButtons : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void extentToPixels_data()
+    {
+        QTest::addColumn<int>("extent");
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("main window width") << 4683 << 96.0 << 177;
+        QTest::newRow("main window height") << 1296 << 96.0 << 49;
+        QTest::newRow("Salva width") << 3413 << 96.0 << 129;
+        QTest::newRow("Annulla width") << 3201 << 96.0 << 121;
+        QTest::newRow("configuration height") << 1085 << 96.0 << 41;
+        QTest::newRow("one inch at 120 dpi") << 2540 << 120.0 << 120;
+    }
+
+    void extentToPixels()
+    {
+        QFETCH(int, extent);
+        QFETCH(double, dpi);
+        QFETCH(int, pixels);
+        QCOMPARE(Tavo::extentToPixels(extent, dpi), pixels);
+    }
+
+    void storedLayouts_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QList<int>>("extents"); // x, y per button
+        QTest::addColumn<QList<bool>>("icons");  // icon (true) or bitmap
+        QTest::newRow("main window")
+            << "app/forms/form1_buttons.json" << QStringList{"StampaP", "CfgP", "EsciP"}
+            << QStringList{"Stampa", "Configurazione", "Esci"}
+            << QList<int>{4683, 1296, 4683, 1296, 4683, 1296} << QList<bool>{true, false, true};
+        QTest::newRow("configuration window")
+            << "config/forms/formcfg_buttons.json" << QStringList{"SalvaP", "AnnullaP"}
+            << QStringList{"Salva", "Annulla"} << QList<int>{3413, 1085, 3201, 1085}
+            << QList<bool>{true, true};
+    }
+
+    void storedLayouts()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, captions);
+        QFETCH(QList<int>, extents);
+        QFETCH(QList<bool>, icons);
+        QWidget window;
+        QString error;
+        const auto buttons = loadStoredButtons(kSourceDir + "/" + file, &window, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(buttons.size(), names.size());
+        for (int i = 0; i < names.size(); ++i) {
+            StyledButton *button = buttons.value(names[i]);
+            QVERIFY2(button, qPrintable(names[i]));
+            QCOMPARE(button->objectName(), names[i]);
+            QCOMPARE(button->parentWidget(), &window);
+            QCOMPARE(button->Caption(), captions[i]);
+            QCOMPARE(button->ButtonType(), int(StyledButton::GradientRounded));
+            QVERIFY(button->Enabled());
+            QCOMPARE(button->Font().family(), QString("Arial"));
+            QCOMPARE(button->Font().pointSizeF(), 14.25);
+            QVERIFY(!button->FontBold() && !button->FontItalic() && !button->FontUnderline());
+            QCOMPARE(button->ColorScheme(), 1);
+            QVERIFY(button->ShowFocusRect());
+            QCOMPARE(button->BackColor(), 14215660u);
+            QCOMPARE(button->BackOver(), 14215660u);
+            QCOMPARE(button->ForeColor(), 0u);
+            QCOMPARE(button->ForeOver(), 0u);
+            QCOMPARE(button->MaskColor(), 16777215u);
+            QCOMPARE(button->MousePointer(), StyledButton::PointerArrow);
+            QVERIFY(!button->MouseIcon());
+            QVERIFY(button->UseMaskColor());
+            QVERIFY(!button->SoftBevel() && !button->UseGreyscale() && !button->HandPointer());
+            QCOMPARE(button->PicturePosition(), 0);
+            QCOMPARE(button->SpecialEffect(), 0);
+            QVERIFY(!button->CheckBoxBehaviour() && !button->Value());
+            QVERIFY(!button->PictureOver());
+            QVERIFY(button->PictureNormal());
+            const QImage &image = button->PictureNormal()->image;
+            QCOMPARE(image.size(), QSize(32, 32));
+            QCOMPARE(button->PictureNormal()->kind == ButtonDrawing::ButtonPicture::Kind::Icon,
+                     icons[i]);
+            if (!icons[i]) {
+                // The bitmap: no alpha, 256 colours at most, white (the mask colour) around.
+                QVERIFY(!image.hasAlphaChannel());
+                QVERIFY(image.colorCount() > 0 && image.colorCount() <= 256);
+                QCOMPARE(image.pixelColor(0, 0), QColor(Qt::white));
+            } else {
+                QVERIFY(image.hasAlphaChannel());
+                QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
+            }
+            QCOMPARE(button->size(),
+                     QSize(Tavo::extentToPixels(extents[2 * i], window.logicalDpiX()),
+                           Tavo::extentToPixels(extents[2 * i + 1], window.logicalDpiY())));
+        }
+    }
+
+    void picturesAvoidTheMaskColourInside()
+    {
+        // White is the mask colour of every program button: a white pixel inside a picture
+        // would show the face through it. Only the bitmap's surroundings may be white.
+        const QStringList icons{"app/forms/stampa.png", "app/forms/esci.png",
+                                "config/forms/salva.png", "config/forms/annulla.png"};
+        for (const QString &name : icons) {
+            const QImage image(kSourceDir + "/" + name);
+            QVERIFY2(!image.isNull(), qPrintable(name));
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    QVERIFY2(c.alpha() < 255 || c.rgb() != qRgb(255, 255, 255), qPrintable(name));
+                }
+            }
+        }
+    }
+
+    void unreadableLayouts_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("not JSON") << QByteArray("{ buttons");
+        QTest::newRow("button without name") << QByteArray(R"({"buttons":[{"properties":[]}]})");
+        QTest::newRow("missing picture")
+            << QByteArray(R"({"buttons":[{"name":"X","properties":[{"key":"picn",)"
+                          R"("type":"picture","value":{"kind":"icon","file":"no.png"}}]}]})");
+    }
+
+    void unreadableLayouts()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("layout.json"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        QWidget window;
+        QString error;
+        QVERIFY(loadStoredButtons(file.fileName(), &window, &error).isEmpty());
+        QVERIFY(!error.isEmpty());
+        QVERIFY(window.findChildren<StyledButton *>().isEmpty());
+    }
+
+    void missingFile()
+    {
+        QString error;
+        QVERIFY(loadStoredButtons(kSourceDir + "/nowhere.json", nullptr, &error).isEmpty());
+        QVERIFY(error.contains("nowhere.json"));
+    }
+};
+
+QTEST_MAIN(TestStoredButtons)
+#include "tst_stored_buttons.moc"

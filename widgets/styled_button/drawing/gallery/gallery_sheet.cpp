@@ -34,16 +34,21 @@ constexpr std::array<Column, 5> kColumns{Column::Up, Column::Hover, Column::Down
                                          Column::Disabled};
 constexpr std::array<const char *, 5> kColumnNames{"up", "hover", "down", "focused", "disabled"};
 
-// A 16 x 16 printer-like picture on white, the program's mask colour.
+// A 16 x 16 printer-like picture on white, the program's mask colour: the white around it
+// is transparent, so the paper is drawn in an off-white with a grey outline.
 PicturePtr samplePicture()
 {
     QImage image(16, 16, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.fillRect(4, 1, 8, 5, QColor(250, 250, 250).darker(101));
-    painter.fillRect(1, 6, 14, 6, QColor(60, 90, 160));
-    painter.fillRect(4, 10, 8, 5, QColor(240, 240, 230));
-    painter.fillRect(12, 7, 2, 2, QColor(80, 200, 80));
+    const auto box = [&painter](int x, int y, int w, int h, QColor fill, QColor edge) {
+        painter.fillRect(x, y, w, h, edge);
+        painter.fillRect(x + 1, y + 1, w - 2, h - 2, fill);
+    };
+    box(4, 1, 8, 6, QColor(244, 244, 238), QColor(120, 120, 120));
+    box(1, 6, 14, 6, QColor(60, 90, 160), QColor(30, 45, 90));
+    box(4, 10, 8, 5, QColor(244, 244, 238), QColor(120, 120, 120));
+    painter.fillRect(11, 7, 2, 2, QColor(80, 200, 80));
     painter.end();
     auto picture = std::make_shared<ButtonPicture>();
     picture->image = image;

@@ -250,24 +250,6 @@ private slots:
         QCOMPARE(QSize(r.PictureWidth, r.PictureHeight), QSize(0, 0));
     }
 
-    void focusRectByType_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QRect>("expected");
-        QTest::newRow("framed bevel 4") << int(FramedBevel) << QRect(4, 4, 72, 22);
-        QTest::newRow("thin 3D 3") << int(Thin3D) << QRect(3, 3, 74, 24);
-        QTest::newRow("oval 3") << int(Oval) << QRect(3, 3, 74, 24);
-        QTest::newRow("banded 5 moved") << int(GradientBanded) << QRect(6, 6, 70, 20);
-    }
-    void focusRectByType()
-    {
-        QFETCH(int, type);
-        QFETCH(QRect, expected);
-        ButtonRenderer r;
-        r.setClientSize(80, 30, type);
-        QCOMPARE(r.FocusRect, expected);
-    }
-
     void region_data()
     {
         QTest::addColumn<int>("type");

@@ -182,14 +182,6 @@ private slots:
             expected, {{u'.', kFace}, {u'#', qRgb(20, 30, 40)}, {u'm', toQRgb(kMask)}});
         COMPARE_IMAGE(target, expectedImage);
     }
-
-    void pictureSmallerThanItsPlaceIsBlackBeyond()
-    {
-        const QImage surface = pictureSurface(bitmap(face(2, 1, qRgb(5, 5, 5))), 3, 2, kMask);
-        QCOMPARE(surface.pixel(1, 0) & 0xFFFFFF, qRgb(5, 5, 5) & 0xFFFFFF);
-        QCOMPARE(surface.pixel(2, 0) & 0xFFFFFF, 0u);
-        QCOMPARE(surface.pixel(0, 1) & 0xFFFFFF, 0u);
-    }
 };
 
 QTEST_MAIN(TestPictureBlitter)

@@ -7,6 +7,7 @@
 #include "config/form_cfg.h"
 #include "print/print_command.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -29,7 +30,9 @@ const char *const kTag = "Tag";
 
 QFont windowFont()
 {
-    return QFont(QStringLiteral("Arial"), 12);
+    QFont font(QStringLiteral("Arial"), 12);
+    font.setBold(false); // stated, so that a box inside a bold group box stays regular
+    return font;
 }
 
 QFont boldFont()
@@ -122,6 +125,12 @@ QGroupBox *Form1::addFrame(const QString &name, const QString &caption, const QR
     auto *frame = new QGroupBox(caption, this);
     frame->setObjectName(name);
     frame->setFont(boldFont());
+    // As on Windows, the caption sits on the frame's top line, which runs through its middle.
+    const int captionMiddle = QFontMetrics(frame->font()).height() / 2;
+    frame->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid #a0a0a0; margin-top: %1px; }"
+                                        "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
+                                        " padding: 0 2px; background-color: white; }")
+                             .arg(captionMiddle));
     frame->setGeometry(geometry);
     return frame;
 }

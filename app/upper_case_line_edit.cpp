@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -98,10 +99,14 @@ void UpperCaseLineEdit::inputMethodEvent(QInputMethodEvent *event)
 void UpperCaseLineEdit::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
-    // The standard entry would paste line breaks and ignore the typing limit.
-    if (auto *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
-        disconnect(paste, &QAction::triggered, this, nullptr);
-        connect(paste, &QAction::triggered, this, [this] { pasteAsSingleLine(); });
+    // The standard entry would paste line breaks and ignore the typing limit. It is known by
+    // its caption, translated as QLineEdit translates it, followed by its shortcut.
+    const QString pasteCaption = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction *action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0) != pasteCaption)
+            continue;
+        disconnect(action, &QAction::triggered, this, nullptr);
+        connect(action, &QAction::triggered, this, [this] { pasteAsSingleLine(); });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

@@ -176,9 +176,12 @@ QRegion ButtonRenderer::BuildRegion(int buttonType) const
     const int w = ClientWidth;
     const int h = ClientHeight;
     if (buttonType == Oval) {
-        QRegion ellipse;
+        // One rectangle per row, top to bottom: already the banded form a region keeps.
+        QList<QRect> rows;
         for (const RowSpan &row : ellipseSpans(0, 0, w, h))
-            ellipse += QRect(row.left, row.y, row.right - row.left, 1);
+            rows.append(QRect(row.left, row.y, row.right - row.left, 1));
+        QRegion ellipse;
+        ellipse.setRects(rows.constData(), int(rows.size()));
         return ellipse;
     }
     QRegion region(0, 0, w, h);

@@ -58,10 +58,10 @@ void fillLabels(ReportLayout &layout)
     layout.setTopMargin(float(topMarginTwips));
 }
 
-bool writePdf(const ReportLayout &layout, const QString &path)
+bool writePdf(const ReportLayout &layout, const QString &path, int dpi = 1440)
 {
     QPdfWriter writer(path);
-    writer.setResolution(1440);
+    writer.setResolution(dpi);
     writer.setPageLayout(
         QPageLayout(QPageSize(layout.designPageSize()), layout.designOrientation(), QMarginsF()));
     QPainter painter;
@@ -151,12 +151,13 @@ class TestReportPdf : public QObject
 
     QTemporaryDir m_dir;
 
-    QString booklet(ReportLayout &layout, const TableRows &rows)
+    QString booklet(ReportLayout &layout, const TableRows &rows, int dpi = 1440)
     {
         fillLabels(layout);
         layout.setDataSource(&rows);
-        const QString path = m_dir.filePath(layout.name() + QStringLiteral(".pdf"));
-        return writePdf(layout, path) ? path : QString();
+        const QString path =
+            m_dir.filePath(QStringLiteral("%1-%2.pdf").arg(layout.name()).arg(dpi));
+        return writePdf(layout, path, dpi) ? path : QString();
     }
 
 private Q_SLOTS:
@@ -275,6 +276,27 @@ private Q_SLOTS:
         QVERIFY(hasWordAt(sheet, "2", 5953, 10205));
         QVERIFY(hasWordAt(sheet, "2", 5953 + 8362, 10205));
         QCOMPARE(find(sheet, "ROSSI").size(), 2);
+    }
+
+    // A printer's resolution is not 1440 dpi: the words must stand at the same place.
+    void positionsDoNotDependOnResolution_data()
+    {
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("300 dpi") << 300;
+        QTest::newRow("600 dpi") << 600;
+        QTest::newRow("1200 dpi") << 1200;
+    }
+    void positionsDoNotDependOnResolution()
+    {
+        QFETCH(int, dpi);
+        auto layout = createRptLibGuideA4();
+        const TableRows data({{{"pagina", pageNumber(7, 12)}}});
+        const QList<Page> pages = wordsOf(booklet(*layout, data, dpi));
+        QCOMPARE(pages.size(), 2);
+        QVERIFY(hasWordAt(pages[1], "ORIGINALE", 0, 567));
+        QVERIFY(hasWordAt(pages[1], "COPIA", 8362, 567));
+        QVERIFY(hasWordAt(pages[1], "7", 5953 + 8362, 10205));
+        QCOMPARE(find(pages[1], "-").size(), 52);
     }
 
     void a4fSheetsCarryTheirRowsHeadingsAndNumbers()

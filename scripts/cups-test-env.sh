@@ -114,7 +114,10 @@ CONF
     [[ -S "$socket" ]] || unavailable "cupsd non ha aperto $socket entro 10 secondi"
 
     export CUPS_SERVER="$socket"
-    lpadmin -p "$queue" -E -v "cups-pdf:/" -P "$ppd" 2>"$dir/log/lpadmin.err" || {
+    # The job reaches cups-pdf as PostScript; pdftocairo keeps the fonts as text, where the
+    # ghostscript renderer would turn every glyph into a shape that pdftotext cannot read.
+    lpadmin -p "$queue" -E -v "cups-pdf:/" -P "$ppd" -o pdftops-renderer-default=pdftocairo \
+        2>"$dir/log/lpadmin.err" || {
         cat "$dir/log/lpadmin.err" >&2
         stop_server
         exit 1

@@ -225,8 +225,8 @@ bool ButtonRenderer::Redraw(ButtonModel model, quint8 state, bool force)
     if (!changed || ClientHeight == 0 || !DrawingEnabled)
         return false;
 
-    // Whatever happens below, the palette and layout the widget sees afterwards are the
-    // ones it had, except where the drawing defines a new value on success.
+    // A drawing that fails leaves the old pixels, palette and last caption mode, and does
+    // not count as drawn, so the next redraw tries again.
     const ButtonPalette savedPalette = m_palette;
     const quint8 savedCaptionMode = LastCaptionMode;
     try {

@@ -32,7 +32,8 @@ enum class Column
 };
 constexpr std::array<Column, 5> kColumns{Column::Up, Column::Hover, Column::Down, Column::Focused,
                                          Column::Disabled};
-constexpr std::array<const char *, 5> kColumnNames{"up", "hover", "down", "focused", "disabled"};
+constexpr std::array<const char *, 5> kColumnNames{"up", "hover", "down", "focused, default",
+                                                   "disabled"};
 
 // A 16 x 16 printer-like picture on white, the program's mask colour: the white around it
 // is transparent, so the paper is drawn in an off-white with a grey outline.

@@ -6,8 +6,8 @@
 namespace Tavo::ButtonDrawing {
 
 // A review sheet of the button looks: one row per ButtonType (1 to 14), one column per
-// state (up, hover, down, focused, disabled), each button drawn with a caption and a small
-// picture and cut to its window region.
+// state (up, hover, down, focused as the default button, disabled), each button drawn with a
+// caption and a small picture and cut to its window region.
 class GallerySheet
 {
 public:

@@ -161,6 +161,48 @@ private slots:
         COMPARE_IMAGE(drawVariant(m, variant, 10, 7), expectedImage);
     }
 
+    // Whole small buttons on the fixed grey scheme, worked out step by step from the
+    // recipes: '.' face 192, 'L' light 223, 'H' highlight 255, 'S' shadow 128, 'D' dark
+    // shadow 0, 'f' face - 9, 'k' shadow - 48.
+    void smallLooks_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<Variant>("variant");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList roundedShaded{"DDDDDDDD", "D.LLL.DD", "D.HHH.SD", "DLHH..SD",
+                                        "D....SSD", "DDSSSSDD", "DDDDDDDD"};
+        QTest::newRow("rounded shaded up") << int(RoundedShaded) << Variant::Up << roundedShaded;
+        QTest::newRow("rounded shaded disabled")
+            << int(RoundedShaded) << Variant::Disabled << roundedShaded;
+        QTest::newRow("banded down") << int(GradientBanded) << Variant::Down
+                                     << QStringList{"kkkkkkkk", "kffffffk", "kfffffHk", "kfffffHk",
+                                                    "kfffffHk", "kfHHHHHk", "kkkkkkkk"};
+        QTest::newRow("thin 3D up") << int(Thin3D) << Variant::Up
+                                    << QStringList{"HHHHHHHS", "H......S", "H......S", "H......S",
+                                                   "H......S", "H......S", "SSSSSSSS"};
+        QTest::newRow("flat hover down")
+            << int(FlatHover) << Variant::Down
+            << QStringList{"SSSSSSSH", "S......H", "S......H", "S......H",
+                           "S......H", "S......H", "HHHHHHHH"};
+    }
+    void smallLooks()
+    {
+        QFETCH(int, type);
+        QFETCH(Variant, variant);
+        QFETCH(QStringList, expected);
+        ButtonModel m = model(type);
+        m.ColorScheme = FixedGrey;
+        const QImage expectedImage =
+            ImageCheck::imageFromGrid(expected, {{u'.', qRgb(192, 192, 192)},
+                                                 {u'L', qRgb(223, 223, 223)},
+                                                 {u'H', qRgb(255, 255, 255)},
+                                                 {u'S', qRgb(128, 128, 128)},
+                                                 {u'D', qRgb(0, 0, 0)},
+                                                 {u'f', qRgb(183, 183, 183)},
+                                                 {u'k', qRgb(80, 80, 80)}});
+        COMPARE_IMAGE(drawVariant(m, variant, 8, 7), expectedImage);
+    }
+
     // Key pixels of the program's own look on a 40 x 25 button, system face (236, 233, 216):
     // the face tint is (236 + 48, 233 + 48, 216 + 216 * 48 / 192) clamped = white, and each
     // shift n of it is (255 + n, 255 + n, 255 + 255 * n / 192).

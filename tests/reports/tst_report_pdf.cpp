@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -297,6 +298,38 @@ private Q_SLOTS:
         QVERIFY(hasWordAt(pages[1], "COPIA", 8362, 567));
         QVERIFY(hasWordAt(pages[1], "7", 5953 + 8362, 10205));
         QCOMPARE(find(pages[1], "-").size(), 52);
+    }
+
+    // A QPrinter in full-page mode measures from the sheet's edge like QPdfWriter does.
+    void printerInFullPageMode()
+    {
+        auto layout = createRptLibGuide();
+        const TableRows data({{{"titolo", "COPIA"}, {"pagina", pageNumber(2, 6)}}});
+        fillLabels(*layout);
+        layout->setDataSource(&data);
+        const QString path = m_dir.filePath(QStringLiteral("printer.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setFullPage(true);
+        printer.setPageSize(QPageSize(QPageSize::A5));
+        printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
+        QPainter painter;
+        QVERIFY(painter.begin(&printer));
+        const ReportRenderer renderer(*layout);
+        QCOMPARE(renderer.pageCount(), 3);
+        for (int page = 0; page < renderer.pageCount(); ++page) {
+            QVERIFY(page == 0 || printer.newPage());
+            renderer.paintPage(page, painter);
+        }
+        QVERIFY(painter.end());
+        const QList<Page> pages = wordsOf(path);
+        QCOMPARE(pages.size(), 3);
+        const Word title = find(pages[0], "LIBRETTO").value(0);
+        QVERIFY(qAbs(title.yMin - yOf(567)) < 0.5);
+        QVERIFY(qAbs((title.xMin + find(pages[0], "GUIDA").value(0).xMax) / 2 - xOf(3614)) < 0.5);
+        QVERIFY(hasWordAt(pages[2], "COPIA", 0, 567));
+        QVERIFY(hasWordAt(pages[2], "2", 5953, 10205));
     }
 
     void a4fSheetsCarryTheirRowsHeadingsAndNumbers()

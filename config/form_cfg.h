@@ -2,11 +2,23 @@
 
 #include <QDialog>
 
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace Tavo {
 
+class DigitKeyFilter;
+class LinkLabel;
 class SettingsStore;
 
-// The configuration window "Configurazione programma": edits and saves the settings.
+// The configuration window "Configurazione programma": shows the settings of the store, lets
+// the operator edit them and saves them to Tavo.cfg and into the store on "Salva". Every
+// opening starts again from the store's in-memory settings; "Annulla", Escape and the close
+// button discard the changes. Modal, centred over its owner.
 class FormCfg : public QDialog
 {
     Q_OBJECT
@@ -15,7 +27,45 @@ public:
     explicit FormCfg(SettingsStore &store, QWidget *parent = nullptr);
 
 private:
+    // Left, top, width and height in twips as pixels of this window's screen.
+    QRect twips(int left, int top, int width, int height) const;
+
+    void createControls();
+    void createPrintParameters();
+    QLabel *addLabel(QWidget *parent, const QString &name, const QString &text,
+                     const QRect &geometry, Qt::Alignment alignment);
+    QLineEdit *addTextBox(QWidget *parent, const QString &name, const QRect &geometry,
+                          int maxLength);
+    QComboBox *addList(const QString &name, const QRect &geometry, const QStringList &items);
+    QLabel *addPicture(const QString &name, const QRect &geometry, const QString &resource);
+    QPushButton *addCommandButton(const QString &name, const QString &caption,
+                                  const QRect &geometry);
+    void setTabOrder();
+
+    void Form_Load();
+    void selectPageCount(const QString &pagine);
+    void AggiornaFascicola();
+    void SalvaP_Click();
+
     SettingsStore &m_store;
+    DigitKeyFilter *m_digitFilter = nullptr;
+
+    QLineEdit *Ag1 = nullptr;
+    QLineEdit *Ag2 = nullptr;
+    QLineEdit *Ag3 = nullptr;
+    QLineEdit *Ag4 = nullptr;
+    QLineEdit *Cod = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    QComboBox *Formato = nullptr;
+    QComboBox *Pagine = nullptr;
+    QLineEdit *SxT = nullptr;
+    QLineEdit *TopT = nullptr;
+    QLabel *FascS = nullptr;
+    QLabel *FascN = nullptr;
+    QCheckBox *Fascicola = nullptr;
+    QPushButton *SalvaP = nullptr;
+    QPushButton *AnnullaP = nullptr;
+    LinkLabel *Email = nullptr;
 };
 
 } // namespace Tavo

@@ -461,6 +461,51 @@ private slots:
         QCOMPARE(down, up.translated(shift));
     }
 
+    // Caption effects on a custom face (100, 110, 120) with a blue caption: the copy one
+    // pixel down-right and, for raised and sunken, the opposite copy one pixel up-left.
+    void captionEffects_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("effect");
+        QTest::addColumn<QRgb>("lowerCopy"); // colour of the copy at (+1, +1)
+        QTest::addColumn<QRgb>("upperCopy"); // colour of the copy at (-1, -1), 0 for none
+        QTest::newRow("raised") << int(Thin3D) << int(EffectRaised) << qRgb(60, 70, 80)
+                                << qRgb(140, 150, 160);
+        QTest::newRow("sunken") << int(Thin3D) << int(EffectSunken) << qRgb(140, 150, 160)
+                                << qRgb(60, 70, 80);
+        QTest::newRow("shadow") << int(Thin3D) << int(EffectShadow) << qRgb(60, 70, 80) << QRgb(0);
+        QTest::newRow("higher values act as shadow")
+            << int(Thin3D) << 7 << qRgb(60, 70, 80) << QRgb(0);
+        // Face tint (148, 158, 120 + 120 * 48 / 192) = (148, 158, 150), then -40 and +40.
+        QTest::newRow("gradient rounded takes the face tint")
+            << int(GradientRounded) << int(EffectRaised) << qRgb(108, 118, 110)
+            << qRgb(188, 198, 190);
+    }
+    void captionEffects()
+    {
+        QFETCH(int, type);
+        QFETCH(int, effect);
+        QFETCH(QRgb, lowerCopy);
+        QFETCH(QRgb, upperCopy);
+        ButtonModel m = model(type);
+        m.ColorScheme = CustomColors;
+        m.BackColor = rgbColor(100, 110, 120);
+        m.ForeColor = rgbColor(0, 0, 255);
+        m.SpecialEffect = effect;
+        m.Caption = QStringLiteral("Salva");
+        const QImage image = draw(m, ButtonRenderer::StateUp, 80, 30);
+        const QRect text = boundsOf(image, qRgb(0, 0, 255));
+        QVERIFY(text.isValid());
+        const QRect lower = boundsOf(image, lowerCopy);
+        QCOMPARE(lower.bottomRight(), text.bottomRight() + QPoint(1, 1));
+        if (upperCopy == 0) {
+            QVERIFY(!boundsOf(image, qRgb(140, 150, 160)).isValid());
+        } else {
+            const QRect upper = boundsOf(image, upperCopy);
+            QCOMPARE(upper.topLeft(), text.topLeft() - QPoint(1, 1));
+        }
+    }
+
     void bandedDefaultCaptionIsBoldAndLayoutComesBack()
     {
         ButtonModel m = model(GradientBanded);

@@ -27,7 +27,7 @@ public:
     // left and right, the first line at rect's top, in the colour (0x00BBGGRR).
     void draw(QImage &image, const QRect &rect, OleColor colour) const;
 
-    // The displayed lines for a width, "&" marks already removed (for tests and drawing).
+    // The lines shown for a width, the "&" marks removed.
     QStringList lines(int width) const;
 
 private:

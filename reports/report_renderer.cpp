@@ -39,13 +39,13 @@ private:
 
 QPen outlinePen(ReportControl::LineStyle style, const QPaintDevice &device)
 {
-    // Width 0 is Qt's cosmetic hairline: one device pixel on screen, the thinnest line a
-    // printer draws.
-    QPen pen(Qt::black, 0);
+    // A hairline of 0.25 pt, at least one device pixel: a single pixel of a 1200 dpi printer
+    // would be too faint to see.
+    const qreal width = std::max(1.0, device.logicalDpiX() / 288.0);
+    QPen pen(Qt::black, width);
     if (style == ReportControl::LineStyle::Dashed) {
-        // A cosmetic pen measures its dashes in device pixels; scale them so that a dash is
-        // about 1.5 mm and a gap about 0.75 mm on every device.
-        const qreal dash = std::max(2.0, device.logicalDpiX() * 0.06);
+        // Dash lengths count in pen widths; a dash is about 1.5 mm and a gap about 0.75 mm.
+        const qreal dash = std::max(2.0, device.logicalDpiX() * 0.06 / width);
         pen.setDashPattern({dash, dash / 2});
     }
     return pen;

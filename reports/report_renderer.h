@@ -7,7 +7,9 @@ class QPainter;
 
 namespace Tavo::Reports {
 
-// Paints a layout page by page. The layout (texts, margins, data source) is read at each call,
+// Paints a layout page by page: the report header, then one detail band per data row, each on
+// a page of its own. The page header, page footer and report footer are not printed; they are
+// empty in every booklet layout. The layout (texts, margins, data source) is read at each call,
 // so it may be filled after the renderer is made; it must outlive the renderer.
 class ReportRenderer
 {

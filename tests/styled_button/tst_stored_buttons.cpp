@@ -46,11 +46,20 @@ private slots:
         QTest::addColumn<QList<int>>("extents"); // x, y per button
         QTest::addColumn<QList<bool>>("icons");  // icon (true) or bitmap
         QTest::newRow("main window")
-            << "app/forms/form1_buttons.json" << QStringList{"StampaP", "CfgP", "EsciP"}
+            << kSourceDir + "/app/forms/form1_buttons.json"
+            << QStringList{"StampaP", "CfgP", "EsciP"}
             << QStringList{"Stampa", "Configurazione", "Esci"}
             << QList<int>{4683, 1296, 4683, 1296, 4683, 1296} << QList<bool>{true, false, true};
         QTest::newRow("configuration window")
-            << "config/forms/formcfg_buttons.json" << QStringList{"SalvaP", "AnnullaP"}
+            << kSourceDir + "/config/forms/formcfg_buttons.json"
+            << QStringList{"SalvaP", "AnnullaP"} << QStringList{"Salva", "Annulla"}
+            << QList<int>{3413, 1085, 3201, 1085} << QList<bool>{true, true};
+        QTest::newRow("main window, from the resources")
+            << ":/forms/form1/form1_buttons.json" << QStringList{"StampaP", "CfgP", "EsciP"}
+            << QStringList{"Stampa", "Configurazione", "Esci"}
+            << QList<int>{4683, 1296, 4683, 1296, 4683, 1296} << QList<bool>{true, false, true};
+        QTest::newRow("configuration window, from the resources")
+            << ":/forms/formcfg/formcfg_buttons.json" << QStringList{"SalvaP", "AnnullaP"}
             << QStringList{"Salva", "Annulla"} << QList<int>{3413, 1085, 3201, 1085}
             << QList<bool>{true, true};
     }
@@ -64,7 +73,7 @@ private slots:
         QFETCH(QList<bool>, icons);
         QWidget window;
         QString error;
-        const auto buttons = loadStoredButtons(kSourceDir + "/" + file, &window, &error);
+        const auto buttons = loadStoredButtons(file, &window, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QCOMPARE(buttons.size(), names.size());
         for (int i = 0; i < names.size(); ++i) {

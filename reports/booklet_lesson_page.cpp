@@ -1,6 +1,5 @@
 #include "reports/booklet_lesson_page.h"
 
-#include "reports/booklet_layouts.h"
 #include "reports/control_shorthands.h"
 
 #include <optional>
@@ -14,7 +13,9 @@ namespace {
 // How far the copy lies right of the original.
 constexpr int copyOffset = 8362;
 
-std::vector<ReportControl> pageControls(const LessonPageBindings &page)
+} // namespace
+
+std::vector<ReportControl> lessonPageControls(const LessonPageBindings &page)
 {
     const ReportFont tnr12 = timesNewRoman(12);
     const ReportFont tnr12b = timesNewRoman(12, true);
@@ -113,6 +114,8 @@ std::vector<ReportControl> pageControls(const LessonPageBindings &page)
     };
 }
 
+namespace {
+
 // A right-half twin: its name and, where it is not the left one moved right, its geometry.
 struct CopyTwin
 {
@@ -176,7 +179,7 @@ const CopyTwin copyTwins[] = {
     {"Label150", "Label198", QRect(8646, 10063, 3118, 425)},
 };
 
-const ReportControl *findIn(const std::vector<ReportControl> &controls, QLatin1String name)
+const ReportControl *findIn(const std::vector<ReportControl> &controls, QStringView name)
 {
     for (const ReportControl &control : controls) {
         if (control.name() == name)
@@ -194,23 +197,14 @@ ReportControl twinOf(const ReportControl &left, const QString &rightName,
 
 } // namespace
 
-std::vector<ReportControl> lessonPageControls(const LessonPageBindings &bindings)
-{
-    return pageControls(bindings);
-}
-
 std::vector<ReportControl> copyHalfControls(const std::vector<ReportControl> &leftHalf,
                                             const QString &leftCutLineName,
                                             const LessonPageBindings &bindings)
 {
     std::vector<ReportControl> right;
-    const ReportControl *heading = findIn(leftHalf, QLatin1String("Field1"));
-    const ReportControl *pageNumber = findIn(leftHalf, QLatin1String("Field2"));
-    const ReportControl *cut = nullptr;
-    for (const ReportControl &control : leftHalf) {
-        if (control.name() == leftCutLineName)
-            cut = &control;
-    }
+    const ReportControl *heading = findIn(leftHalf, u"Field1");
+    const ReportControl *pageNumber = findIn(leftHalf, u"Field2");
+    const ReportControl *cut = findIn(leftHalf, leftCutLineName);
     if (cut && !bindings.cutLineName.isEmpty()) {
         right.push_back(twinOf(*cut, bindings.cutLineName, QRect(8362, 142, 7229, 283))
                             .boundTo(bindings.cutLine, bindings.cutLineText));
@@ -220,7 +214,7 @@ std::vector<ReportControl> copyHalfControls(const std::vector<ReportControl> &le
                             .boundTo(bindings.heading, bindings.headingText));
     }
     for (const CopyTwin &twin : copyTwins) {
-        const ReportControl *left = findIn(leftHalf, QLatin1String(twin.left));
+        const ReportControl *left = findIn(leftHalf, QString::fromLatin1(twin.left));
         if (!left)
             continue;
         ReportControl copy = twinOf(*left, QLatin1String(twin.right), twin.box);

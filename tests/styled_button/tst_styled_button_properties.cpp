@@ -365,30 +365,6 @@ private slots:
         QCOMPARE(marked.count(), accepted ? 1 : 0);
     }
 
-    void mousePointerShapes_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("set");
-        QTest::addColumn<int>("shape");
-        QTest::newRow("default") << 0 << false << int(Qt::ArrowCursor);
-        QTest::newRow("arrow") << 1 << true << int(Qt::ArrowCursor);
-        QTest::newRow("cross") << 2 << true << int(Qt::CrossCursor);
-        QTest::newRow("I-beam") << 3 << true << int(Qt::IBeamCursor);
-        QTest::newRow("hourglass") << 11 << true << int(Qt::WaitCursor);
-        QTest::newRow("custom without icon") << 99 << false << int(Qt::ArrowCursor);
-    }
-
-    void mousePointerShapes()
-    {
-        QFETCH(int, code);
-        QFETCH(bool, set);
-        QFETCH(int, shape);
-        StyledButton button;
-        button.setMousePointer(code);
-        QCOMPARE(button.testAttribute(Qt::WA_SetCursor), set);
-        QCOMPARE(int(button.cursor().shape()), shape);
-    }
-
     void handPointer()
     {
         StyledButton button;

@@ -108,7 +108,7 @@ void ButtonRenderer::drawStandard3D(Look look)
 }
 
 // For i = 1 to H a full-width line at row i (or H - i upwards) in the colour shifted,
-// proportionally, by round(-step * i).
+// proportionally, by round(-step * i) with step = span / H.
 void ButtonRenderer::drawGradient(OleColor from, int span, bool upwards)
 {
     for (int i = 1; i <= ClientHeight; ++i) {

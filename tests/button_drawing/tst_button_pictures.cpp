@@ -138,13 +138,36 @@ private slots:
         QCOMPARE(rgbText(draw(m, state).pixel(pixel)), expected);
     }
 
+    // A state other than up or down draws the face only, without look or picture; a type
+    // without a look draws face and picture.
+    void unknownStateOrTypeDrawsTheFace_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<quint8>("state");
+        QTest::addColumn<bool>("pictureShown");
+        QTest::newRow("state 1") << int(Thin3D) << quint8(1) << false;
+        QTest::newRow("type 0") << 0 << ButtonRenderer::StateUp << true;
+        QTest::newRow("type 15") << 15 << ButtonRenderer::StateUp << true;
+    }
+    void unknownStateOrTypeDrawsTheFace()
+    {
+        QFETCH(int, type);
+        QFETCH(quint8, state);
+        QFETCH(bool, pictureShown);
+        ButtonModel m = pictureModel(type);
+        m.Caption = QStringLiteral("Esci");
+        const QImage image = draw(m, state);
+        QCOMPARE(boundsOf(image, qRgb(200, 0, 0)).isValid(), pictureShown);
+        // Nothing but face and picture: no caption ink, no frame.
+        QVERIFY(!boundsOf(image, qRgb(0, 0, 0)).isValid());
+        QCOMPARE(rgbText(image.pixel(0, 0)), QStringLiteral("236,233,216"));
+    }
+
     void pictureOverAloneIsNeverDrawn()
     {
         ButtonModel m = model(Thin3D);
         m.PictureOver = testPicture();
         m.Hovering = true;
-        QImage face(40, 25, QImage::Format_RGB32);
-        face.fill(qRgb(236, 233, 216));
         const QImage image = draw(m, ButtonRenderer::StateUp);
         QVERIFY(!boundsOf(image, qRgb(200, 0, 0)).isValid());
     }

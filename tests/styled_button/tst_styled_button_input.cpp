@@ -75,6 +75,8 @@ struct Scene
             QTest::mouseDClick(handle, Qt::LeftButton, {}, pointerInWindow());
         else if (token == "disable")
             button->setEnabled(false);
+        else if (token == "enable")
+            button->setEnabled(true);
         else if (token == "tracking ends") {
             if (!QTest::qWaitFor([this] { return !button->isOverTimerActive(); }))
                 return "hover tracking did not end";
@@ -149,6 +151,11 @@ private slots:
             << "" << QStringList{"in",      "disable", "tracking ends", "=not hovering", "press",
                                  "release", "in2"}
             << QStringList{"MouseOver", "MouseOut"};
+        QTest::newRow("a release lost while disabled does not stop later clicks")
+            << "" << QStringList{"in",     "rpress", "disable", "tracking ends", "rrelease",
+                                 "enable", "in2",    "press",   "release"}
+            << QStringList{"MouseOver",      "MouseDown(2,0)", "MouseOut", "MouseOver",
+                           "MouseDown(1,0)", "MouseUp(1,0)",   "Click"};
         QTest::newRow("MouseDown handler turning left into right")
             << "handler right" << QStringList{"in", "press", "=up", "release"}
             << QStringList{"MouseOver", "MouseDown(1,0)", "MouseUp(1,0)"};

@@ -52,7 +52,9 @@ void StyledButton::pressButton(short button, short shift, float x, float y)
 
 void StyledButton::mousePressEvent(QMouseEvent *event)
 {
-    if (m_pressedButton == Qt::NoButton) {
+    // The first button held starts a press (a release may have been lost while the button
+    // was disabled or hidden).
+    if (event->buttons() == event->button()) {
         m_pressedButton = event->button();
         m_afterDoubleClick = false;
     }
@@ -65,7 +67,7 @@ void StyledButton::mousePressEvent(QMouseEvent *event)
 // Qt reports the second press of a double click as this event alone.
 void StyledButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (m_pressedButton == Qt::NoButton)
+    if (event->buttons() == event->button())
         m_pressedButton = event->button();
     m_afterDoubleClick = true; // its release clicks nothing
     if (m_LastButton != kLeft)

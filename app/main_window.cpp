@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 
 // The window's icon lives in the resources of this static library, which the linker would
 // otherwise drop.
@@ -58,7 +59,10 @@ Form1::Form1(const QString &folder, const QString &argumentString, QWidget *pare
     setAutoFillBackground(true);
     setWindowIcon(QIcon(QStringLiteral(":/tavo/booklet.png")));
     setFixedSize(twips(0, 0, 10590, 3270).size());
-    move(screen()->availableGeometry().center() - rect().center());
+    // The frame's size is known only once the window system has shown it: the client area is
+    // what gets centred.
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                    screen()->availableGeometry()));
 
     createControls();
     Form_Load(argumentString);

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
 using namespace Tavo;
 
 namespace {
@@ -64,6 +66,7 @@ public:
         m_timer.start(10);
     }
 
+    std::function<void()> whileOpen; // runs once the modal window is up, before it closes
     bool seen = false;
     QString title;
     QString text;
@@ -78,6 +81,8 @@ private:
             return;
         seen = true;
         m_timer.stop();
+        if (whileOpen)
+            whileOpen();
         title = modal->windowTitle();
         if (auto *message = qobject_cast<QMessageBox *>(modal)) {
             isMessageBox = true;
@@ -106,6 +111,19 @@ private slots:
         QCOMPARE(window.windowTitle(), QStringLiteral("Stampa Libretti Guide versione 1.4"));
         QVERIFY(!window.windowIcon().isNull());
         QVERIFY(window.windowIcon().availableSizes().contains(QSize(32, 32)));
+    }
+
+    void opensCentredOnTheScreen()
+    {
+        QTemporaryDir dir;
+        Form1 window(dir.path());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QPoint offset =
+            window.geometry().center() - window.screen()->availableGeometry().center();
+        QVERIFY2(
+            offset.manhattanLength() <= 2,
+            qPrintable(QStringLiteral("off centre by %1, %2").arg(offset.x()).arg(offset.y())));
     }
 
     void controlsCarryTheirCaptions_data()
@@ -407,6 +425,53 @@ private slots:
         QCOMPARE(closer.text, QStringLiteral("Nome allievo non presente"));
         QVERIFY(stampa->isEnabled());
         QTRY_COMPARE(windowFocusName(window), QStringLiteral("Nome"));
+    }
+
+    void cancelledPrintDialogEndsTheProgram()
+    {
+        QTemporaryDir dir;
+        Form1 window(dir.path(), QStringLiteral("12VI123456§MARIO*ROSSI"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        typeText(box(window, "Targa"), QStringLiteral("ab123cd"));
+        typeText(box(window, "Istruttore"), QStringLiteral("bianchi"));
+        QWidget *stampa = control(window, "StampaP");
+
+        ModalCloser closer;
+        bool enabledWhileOpen = true;
+        closer.whileOpen = [&] {
+            enabledWhileOpen = stampa->isEnabled();
+        };
+        QTest::mouseClick(stampa, Qt::LeftButton);
+        QVERIFY(closer.seen);
+        QVERIFY(!closer.isMessageBox);
+        QVERIFY(!enabledWhileOpen);
+        QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(window.exitStatus(), 0);
+        QFile remembered(dir.filePath(QStringLiteral("Tavo.txt")));
+        QVERIFY(remembered.open(QIODevice::ReadOnly));
+        QVERIFY(remembered.readAll().startsWith("AB123CD\r\nBIANCHI\r\n"));
+    }
+
+    void failedPrintIsReportedAndEndsTheProgram()
+    {
+        QTemporaryDir dir;
+        // A hand-edited left margin whose millimetres overflow the margin arithmetic.
+        writeRaw(dir.filePath(QStringLiteral("Tavo.cfg")),
+                 "0123\r\nA\r\nB\r\nC\r\nD\r\n99999999999\r\n15\r\n3\r\nA4\r\nNo\r\n");
+        Form1 window(dir.path(), QStringLiteral("12VI123456§MARIO*ROSSI"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        ModalCloser closer;
+        QTest::mouseClick(control(window, "StampaP"), Qt::LeftButton);
+        QVERIFY(closer.seen);
+        QCOMPARE(closer.title, QStringLiteral("Tavo"));
+        QCOMPARE(closer.icon, QMessageBox::Critical);
+        QVERIFY(!closer.text.isEmpty());
+        QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(window.exitStatus(), 1);
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Tavo.txt"))));
     }
 
     void converterWithoutExportWarnsAndGoesOn()

@@ -43,8 +43,6 @@ private slots:
         QTest::newRow("grave e") << QStringLiteral("è") << QStringLiteral("È");
         QTest::newRow("sharp s stays") << QStringLiteral("ß") << QStringLiteral("ß");
         QTest::newRow("oe ligature outside Latin-1") << QStringLiteral("œ") << QStringLiteral("Œ");
-        QTest::newRow("y diaeresis") << QStringLiteral("ÿ") << QStringLiteral("Ÿ");
-        QTest::newRow("number") << QStringLiteral("12vi123456") << QStringLiteral("12VI123456");
     }
 
     void typedLettersBecomeCapitals()
@@ -81,22 +79,6 @@ private slots:
         QTest::keyClicks(&box, QStringLiteral("ab"));
         commitFromInputMethod(&box, QStringLiteral("èò"));
         QCOMPARE(box.text(), QStringLiteral("ABÈ"));
-    }
-
-    void typingStopsAtTheLimit_data()
-    {
-        QTest::addColumn<int>("limit");
-        QTest::newRow("number, 10") << 10;
-        QTest::newRow("plate, 8") << 8;
-        QTest::newRow("name, 50") << 50;
-    }
-
-    void typingStopsAtTheLimit()
-    {
-        QFETCH(int, limit);
-        UpperCaseLineEdit box(limit);
-        QTest::keyClicks(&box, QString(limit + 5, u'k'));
-        QCOMPARE(box.text(), QString(limit, u'K'));
     }
 
     void typingOverASelectionOfAFullBox()

@@ -35,7 +35,7 @@ const QColor kLinkColour(0, 0, 255);
 // Text boxes and lists: regular type on light grey.
 void styleEntry(QWidget *entry)
 {
-    entry->setFont(QFont(kFontFamily, kFontPoints));
+    entry->setFont(QFont(kFontFamily, kFontPoints, QFont::Normal));
     QPalette palette = entry->palette();
     palette.setColor(QPalette::Base, kEditBackground);
     palette.setColor(QPalette::Button, kEditBackground);
@@ -101,7 +101,7 @@ void FormCfg::createControls()
         addLabel(this, QStringLiteral("Label12"),
                  QStringLiteral("Per qualsiasi chiarimento o informazione mandate una email su"),
                  twips(480, 6000, 6735, 375), Qt::AlignLeft | Qt::AlignTop);
-    invitation->setFont(QFont(kFontFamily, kFontPoints));
+    invitation->setFont(QFont(kFontFamily, kFontPoints, QFont::Normal));
 
     Email = new LinkLabel(kSupportAddress, this);
     Email->setObjectName(QStringLiteral("Email"));
@@ -113,6 +113,8 @@ void FormCfg::createControls()
     QPalette linkPalette = Email->palette();
     linkPalette.setColor(QPalette::WindowText, kLinkColour);
     Email->setPalette(linkPalette);
+    // The address must never be cut: it may be wider than the room the window leaves for it.
+    Email->resize(qMax(Email->width(), Email->sizeHint().width()), Email->height());
     // As with any mail link, a missing mail program is the desktop's business: no message.
     connect(Email, &LinkLabel::clicked, this, [] { QDesktopServices::openUrl(supportMailUrl()); });
 }

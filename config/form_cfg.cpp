@@ -59,7 +59,7 @@ FormCfg::FormCfg(SettingsStore &store, QWidget *parent)
     setFont(QFont(kFontFamily, kFontPoints, QFont::Bold));
 
     createControls();
-    setTabOrder();
+    setKeyboardOrder();
     Form_Load();
     Ag1->setFocus();
 }
@@ -129,7 +129,7 @@ void FormCfg::createPrintParameters()
     const auto left = Qt::AlignLeft | Qt::AlignTop;
     addLabel(Frame2, QStringLiteral("Label2"), QStringLiteral("Formato foglio:"),
              twips(480, 480, 1935, 375), right);
-    Formato = addList(QStringLiteral("Formato"), twips(2520, 360, 735, 390), {});
+    Formato = addList(QStringLiteral("Formato"), twips(2520, 360, 735, 390));
     addLabel(Frame2, QStringLiteral("Label3"), QStringLiteral("Margine Sinistro:"),
              twips(3720, 480, 2175, 375), right);
     SxT = addTextBox(Frame2, QStringLiteral("SxT"), twips(6000, 360, 495, 390), 2);
@@ -139,7 +139,7 @@ void FormCfg::createPrintParameters()
              left);
     addLabel(Frame2, QStringLiteral("Label10"), QStringLiteral("Numero di Pagine:"),
              twips(120, 1080, 2295, 375), right);
-    Pagine = addList(QStringLiteral("Pagine"), twips(2520, 960, 735, 390), {});
+    Pagine = addList(QStringLiteral("Pagine"), twips(2520, 960, 735, 390));
     addLabel(Frame2, QStringLiteral("Label1"), QStringLiteral("Margine Superiore:"),
              twips(3240, 1080, 2655, 375), right);
     TopT = addTextBox(Frame2, QStringLiteral("TopT"), twips(6000, 960, 495, 390), 2);
@@ -185,12 +185,11 @@ QLineEdit *FormCfg::addTextBox(QWidget *parent, const QString &name, const QRect
     return box;
 }
 
-QComboBox *FormCfg::addList(const QString &name, const QRect &geometry, const QStringList &items)
+QComboBox *FormCfg::addList(const QString &name, const QRect &geometry)
 {
     auto *list = new QComboBox(Frame2);
     list->setObjectName(name);
     list->setGeometry(geometry);
-    list->addItems(items);
     styleEntry(list);
     return list;
 }
@@ -216,7 +215,7 @@ QPushButton *FormCfg::addCommandButton(const QString &name, const QString &capti
     return button;
 }
 
-void FormCfg::setTabOrder()
+void FormCfg::setKeyboardOrder()
 {
     const QList<QWidget *> order = {Ag1,    Ag2, Ag3,  Ag4,       Cod,    Formato,
                                     Pagine, SxT, TopT, Fascicola, SalvaP, AnnullaP};

@@ -36,11 +36,11 @@ private:
                      const QRect &geometry, Qt::Alignment alignment);
     QLineEdit *addTextBox(QWidget *parent, const QString &name, const QRect &geometry,
                           int maxLength);
-    QComboBox *addList(const QString &name, const QRect &geometry, const QStringList &items);
+    QComboBox *addList(const QString &name, const QRect &geometry);
     QLabel *addPicture(const QString &name, const QRect &geometry, const QString &resource);
     QPushButton *addCommandButton(const QString &name, const QString &caption,
                                   const QRect &geometry);
-    void setTabOrder();
+    void setKeyboardOrder();
 
     void Form_Load();
     void selectPageCount(const QString &pagine);

@@ -124,6 +124,14 @@ void FormCfg::createPrintParameters()
     Frame2 = new QGroupBox(QStringLiteral("Parametri di stampa"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(twips(1200, 2640, 7215, 2295));
+    Frame2->setFont(font());
+    // As on Windows (and on the main window), the caption sits on the frame's top line.
+    const int captionMiddle = QFontMetrics(Frame2->font()).height() / 2;
+    Frame2->setStyleSheet(
+        QStringLiteral("QGroupBox { border: 1px solid #a0a0a0; margin-top: %1px; }"
+                       "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
+                       " padding: 0 2px; background-color: white; }")
+            .arg(captionMiddle));
 
     const auto right = Qt::AlignRight | Qt::AlignTop;
     const auto left = Qt::AlignLeft | Qt::AlignTop;
@@ -154,6 +162,7 @@ void FormCfg::createPrintParameters()
                        QStringLiteral(":/config/fasc_s.png"));
     Fascicola = new QCheckBox(QStringLiteral("Fascicola"), Frame2);
     Fascicola->setObjectName(QStringLiteral("Fascicola"));
+    Fascicola->setFont(font());
     Fascicola->setGeometry(twips(3720, 1680, 3015, 375));
 
     // currentIndexChanged and toggled also report the program's own changes, as they must.
@@ -170,6 +179,8 @@ QLabel *FormCfg::addLabel(QWidget *parent, const QString &name, const QString &t
     // A negative left edge is kept: the label runs past the window's border, which clips it.
     label->setGeometry(geometry);
     label->setAlignment(alignment);
+    // Stated rather than inherited: a style sheet on the group box stops the inheritance.
+    label->setFont(font());
     return label;
 }
 

@@ -473,6 +473,7 @@ private Q_SLOTS:
         QTest::newRow("digit box in frame") << QByteArray("TopT") << false;
         QTest::newRow("list") << QByteArray("Pagine") << false;
         QTest::newRow("label") << QByteArray("Label5") << true;
+        QTest::newRow("label in frame") << QByteArray("Label2") << true;
         QTest::newRow("invitation") << QByteArray("Label12") << false;
         QTest::newRow("check box") << QByteArray("Fascicola") << true;
         QTest::newRow("link") << QByteArray("Email") << true;

@@ -10,6 +10,7 @@ Q_DECLARE_METATYPE(Tavo::BookletPages::Layout)
 namespace {
 const QString kOriginal = QStringLiteral("ORIGINALE (retro a carta di ricalco)");
 const QString kCopy = QStringLiteral("COPIA");
+// 52 hyphens separated by single blanks, 103 characters.
 const QString kCut =
     QStringLiteral("- - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - - "
                    "- - - - - - - - - - - - - - - - - - - -");
@@ -57,12 +58,6 @@ class TestBookletPages : public QObject
     Q_OBJECT
 
 private slots:
-    void cutLineIsFiftyTwoHyphens()
-    {
-        QCOMPARE(kCut.size(), 103);
-        QCOMPARE(kCut.count(QLatin1Char('-')), 52);
-    }
-
     void rows_data()
     {
         QTest::addColumn<Layout>("layout");
@@ -135,29 +130,6 @@ private slots:
             QCOMPARE(actual.mid(0, 2), rows.mid(0, 2));
             QCOMPARE(actual.mid(actual.size() - 2), rows.mid(2));
         }
-    }
-
-    void fieldsInTheirOrder_data()
-    {
-        QTest::addColumn<Layout>("layout");
-        QTest::addColumn<QStringList>("fields");
-        QTest::newRow("A5") << Layout::RptLibGuide
-                            << QStringList{QStringLiteral("titolo"), QStringLiteral("pagina"),
-                                           QStringLiteral("taglia")};
-        QTest::newRow("A4") << Layout::RptLibGuideA4 << QStringList{QStringLiteral("pagina")};
-        QTest::newRow("A4 collated")
-            << Layout::RptLibGuideA4f
-            << QStringList{QStringLiteral("taglia"), QStringLiteral("titolo"),
-                           QStringLiteral("pagina1"), QStringLiteral("pagina2")};
-    }
-
-    void fieldsInTheirOrder()
-    {
-        QFETCH(Layout, layout);
-        QFETCH(QStringList, fields);
-        TabellaPagine table;
-        QVERIFY(BookletPages::fillPageTable(layout, 3, table).ok);
-        QCOMPARE(table.fieldNames(), fields);
     }
 
     void pageNumberTooLongIsAnError()

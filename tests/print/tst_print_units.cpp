@@ -75,16 +75,6 @@ private slots:
         QFETCH(std::optional<int>, count);
         QCOMPARE(PrintUnits::pageCount(pagine), count);
     }
-
-    void messagesQuoteTheSetting()
-    {
-        const QString margin = PrintUnits::marginOverflowMessage(QStringLiteral("sinistro"),
-                                                                 QStringLiteral("1491309"));
-        QVERIFY(margin.contains(QStringLiteral("sinistro")));
-        QVERIFY(margin.contains(QStringLiteral("\"1491309\"")));
-        QVERIFY(PrintUnits::pageCountOverflowMessage(QStringLiteral("9E99"))
-                    .contains(QStringLiteral("\"9E99\"")));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestPrintUnits)

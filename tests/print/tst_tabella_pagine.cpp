@@ -45,16 +45,6 @@ private slots:
         QCOMPARE(table.currentRow(), 0);
     }
 
-    void valueAtItsMaximumLengthFits()
-    {
-        TabellaPagine table;
-        QVERIFY(table.addField(QStringLiteral("pagina"), 10).ok);
-        QVERIFY(table.addNew().ok);
-        QVERIFY(table.setValue(u"pagina", QStringLiteral("999 di 999")).ok);
-        QVERIFY(table.update().ok);
-        QCOMPARE(table.value(0, u"pagina"), QStringLiteral("999 di 999"));
-    }
-
     void tooLongValueIsAnErrorNotACut()
     {
         TabellaPagine table;

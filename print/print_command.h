@@ -58,12 +58,16 @@ struct PrintOutcome
     };
     Status status = Status::Failed;
     QString error;       // Italian message when Failed
-    QString printerName; // the printer the booklet went to (or was meant for)
+    QString printerName; // the printer remembered in Tavo.txt: the dialog's or the queue's,
+                         // the remembered one for a PDF file
 };
 
 // Chooses the layout, builds the page table, fills the labels, prints (after the printer
 // dialog for Kind::Dialog) and updates folder/Tavo.txt when plate, instructor or printer
-// changed. The input must have passed checkPrintInput.
+// changed. Input that fails checkPrintInput is refused with its message. Every settings
+// problem (margin or page count out of range, a page number too long) is found before anything
+// prints. A failed print leaves no PDF file and no new Tavo.txt behind; a cancelled dialog
+// still updates Tavo.txt.
 PrintOutcome printBooklet(const PrintInput &input, const Settings &settings,
                           const RememberedValues &remembered, const QString &folder,
                           const PrintTarget &target, QWidget *dialogParent);

@@ -6,6 +6,8 @@
 #include "app/upper_case_line_edit.h"
 #include "config/form_cfg.h"
 #include "print/print_command.h"
+#include "widgets/styled_button/stored_buttons.h"
+#include "widgets/styled_button/styled_button.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -21,6 +23,7 @@
 static void initTavoResources()
 {
     Q_INIT_RESOURCE(tavo);
+    Q_INIT_RESOURCE(form1_buttons);
 }
 
 namespace Tavo {
@@ -100,12 +103,16 @@ void Form1::createControls()
                       twips(3360, 480, 1335, 255));
     Istruttore = addTextBox(Frame2, QStringLiteral("Istruttore"), 50, twips(4800, 360, 5295, 390));
 
-    StampaP = addCommandButton(QStringLiteral("StampaP"), QStringLiteral("Stampa"),
-                               twips(120, 2400, 2655, 735), &Form1::StampaP_Click);
-    CfgP = addCommandButton(QStringLiteral("CfgP"), QStringLiteral("Configurazione"),
-                            twips(3960, 2400, 2655, 735), &Form1::CfgP_Click);
-    EsciP = addCommandButton(QStringLiteral("EsciP"), QStringLiteral("Esci"),
-                             twips(7800, 2400, 2655, 735), &Form1::EsciP_Click);
+    QString error;
+    const auto stored =
+        loadStoredButtons(QStringLiteral(":/forms/form1/form1_buttons.json"), this, &error);
+    Q_ASSERT_X(!stored.isEmpty(), "Form1", qPrintable(error));
+    StampaP = addCommandButton(stored, QStringLiteral("StampaP"), twips(120, 2400, 2655, 735),
+                               &Form1::StampaP_Click);
+    CfgP = addCommandButton(stored, QStringLiteral("CfgP"), twips(3960, 2400, 2655, 735),
+                            &Form1::CfgP_Click);
+    EsciP = addCommandButton(stored, QStringLiteral("EsciP"), twips(7800, 2400, 2655, 735),
+                             &Form1::EsciP_Click);
 
     // The maintenance command sits over the corner of the learner's group, reachable with the
     // mouse only: it stays out of the keyboard's way.
@@ -163,13 +170,22 @@ UpperCaseLineEdit *Form1::addTextBox(QGroupBox *frame, const QString &name, int 
     return box;
 }
 
-Form1::CommandButton *Form1::addCommandButton(const QString &name, const QString &caption,
-                                              const QRect &geometry, void (Form1::*onClick)())
+// The buttons come from the stored layout with their size; the window places them and handles
+// their Click only. A button missing from the layout (a damaged build) is made plain, so the
+// window still works.
+Form1::CommandButton *Form1::addCommandButton(const QHash<QString, StyledButton *> &stored,
+                                              const QString &name, const QRect &geometry,
+                                              void (Form1::*onClick)())
 {
-    auto *button = new CommandButton(caption, this);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    connect(button, &CommandButton::clicked, this, onClick);
+    CommandButton *button = stored.value(name);
+    if (!button) {
+        button = new CommandButton(this);
+        button->setObjectName(name);
+        button->setCaption(name);
+        button->resize(geometry.size());
+    }
+    button->move(geometry.topLeft());
+    connect(button, &CommandButton::Click, this, onClick);
     return button;
 }
 
@@ -228,6 +244,7 @@ void Form1::StampaP_Click()
 {
     // The greyed button shows while the command runs and keeps a second click out.
     StampaP->setEnabled(false);
+    StampaP->Refresh();
     StampaP->repaint();
     repaint();
 

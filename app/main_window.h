@@ -11,6 +11,10 @@ class QLabel;
 class QPushButton;
 
 namespace Tavo {
+class StyledButton;
+}
+
+namespace Tavo {
 
 class UpperCaseLineEdit;
 
@@ -42,8 +46,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    // The command buttons' class, named once so that the buttons can change class in one place.
-    using CommandButton = QPushButton;
+    // The command buttons are styled buttons read from the window's stored layout.
+    using CommandButton = StyledButton;
 
     void createControls();
     QGroupBox *addFrame(const QString &name, const QString &caption, const QRect &geometry);
@@ -51,8 +55,9 @@ private:
                      const QRect &geometry);
     UpperCaseLineEdit *addTextBox(QGroupBox *frame, const QString &name, int typingLimit,
                                   const QRect &geometry);
-    CommandButton *addCommandButton(const QString &name, const QString &caption,
-                                    const QRect &geometry, void (Form1::*onClick)());
+    CommandButton *addCommandButton(const QHash<QString, StyledButton *> &stored,
+                                    const QString &name, const QRect &geometry,
+                                    void (Form1::*onClick)());
     // The one conversion of window geometry: left, top, width, height in twips to pixels at
     // the screen's logical resolution.
     QRect twips(int left, int top, int width, int height) const;

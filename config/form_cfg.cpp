@@ -6,6 +6,8 @@
 #include "config/line_break_validator.h"
 #include "config/link_label.h"
 #include "config/support_mail.h"
+#include "widgets/styled_button/stored_buttons.h"
+#include "widgets/styled_button/styled_button.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,12 +16,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 
 // The pictures are compiled into this static library; nothing else would pull them in.
 static void initPictures()
 {
     Q_INIT_RESOURCE(form_cfg);
+    Q_INIT_RESOURCE(formcfg_buttons);
 }
 
 namespace Tavo {
@@ -90,12 +92,14 @@ void FormCfg::createControls()
 
     createPrintParameters();
 
-    SalvaP = addCommandButton(QStringLiteral("SalvaP"), QStringLiteral("Salva"),
-                              twips(2640, 5160, 1935, 615));
-    connect(SalvaP, &QPushButton::clicked, this, &FormCfg::SalvaP_Click);
-    AnnullaP = addCommandButton(QStringLiteral("AnnullaP"), QStringLiteral("Annulla"),
-                                twips(5280, 5160, 1815, 615));
-    connect(AnnullaP, &QPushButton::clicked, this, &FormCfg::reject);
+    QString error;
+    const auto stored =
+        loadStoredButtons(QStringLiteral(":/forms/formcfg/formcfg_buttons.json"), this, &error);
+    Q_ASSERT_X(!stored.isEmpty(), "FormCfg", qPrintable(error));
+    SalvaP = addCommandButton(stored, QStringLiteral("SalvaP"), twips(2640, 5160, 1935, 615));
+    connect(SalvaP, &StyledButton::Click, this, &FormCfg::SalvaP_Click);
+    AnnullaP = addCommandButton(stored, QStringLiteral("AnnullaP"), twips(5280, 5160, 1815, 615));
+    connect(AnnullaP, &StyledButton::Click, this, &FormCfg::reject);
 
     QLabel *invitation =
         addLabel(this, QStringLiteral("Label12"),
@@ -214,15 +218,19 @@ QLabel *FormCfg::addPicture(const QString &name, const QRect &geometry, const QS
     return picture;
 }
 
-// The one place that makes the window's command buttons.
-QPushButton *FormCfg::addCommandButton(const QString &name, const QString &caption,
-                                       const QRect &geometry)
+// The command buttons come from the window's stored layout with their size; the window places
+// them. A button missing from the layout (a damaged build) is made plain, so the window works.
+StyledButton *FormCfg::addCommandButton(const QHash<QString, StyledButton *> &stored,
+                                        const QString &name, const QRect &geometry)
 {
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    // Enter in a text box must not press a button of its own accord.
-    button->setAutoDefault(false);
+    StyledButton *button = stored.value(name);
+    if (!button) {
+        button = new StyledButton(this);
+        button->setObjectName(name);
+        button->setCaption(name);
+        button->resize(geometry.size());
+    }
+    button->move(geometry.topLeft());
     return button;
 }
 

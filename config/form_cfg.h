@@ -7,9 +7,10 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace Tavo {
+
+class StyledButton;
 
 class DigitKeyFilter;
 class LinkLabel;
@@ -38,8 +39,8 @@ private:
                           int maxLength);
     QComboBox *addList(const QString &name, const QRect &geometry);
     QLabel *addPicture(const QString &name, const QRect &geometry, const QString &resource);
-    QPushButton *addCommandButton(const QString &name, const QString &caption,
-                                  const QRect &geometry);
+    StyledButton *addCommandButton(const QHash<QString, StyledButton *> &stored,
+                                   const QString &name, const QRect &geometry);
     void setKeyboardOrder();
 
     void Form_Load();
@@ -63,8 +64,8 @@ private:
     QLabel *FascS = nullptr;
     QLabel *FascN = nullptr;
     QCheckBox *Fascicola = nullptr;
-    QPushButton *SalvaP = nullptr;
-    QPushButton *AnnullaP = nullptr;
+    StyledButton *SalvaP = nullptr;
+    StyledButton *AnnullaP = nullptr;
     LinkLabel *Email = nullptr;
 };
 

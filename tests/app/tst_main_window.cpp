@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "widgets/styled_button/styled_button.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -150,9 +151,14 @@ private slots:
         Form1 window(dir.path());
         QWidget *widget = window.findChild<QWidget *>(name);
         QVERIFY(widget);
-        const QVariant shown = widget->property("text").isValid() ? widget->property("text")
-                                                                  : widget->property("title");
-        QCOMPARE(shown.toString(), caption);
+        QString shown;
+        if (const auto *button = qobject_cast<StyledButton *>(widget))
+            shown = button->Caption();
+        else if (widget->property("text").isValid())
+            shown = widget->property("text").toString();
+        else
+            shown = widget->property("title").toString();
+        QCOMPARE(shown, caption);
     }
 
     // At 96 dots per inch a pixel is 15 twips.

@@ -16,8 +16,8 @@ public:
     // Starts the server; false with the reason when this machine cannot run one.
     bool start(QString *reason);
 
-    QString server() const;  // value for CUPS_SERVER
-    QString name() const;    // the queue
+    QString server() const; // value for CUPS_SERVER
+    QString name() const;   // the queue
     // Forgets the PDFs present now: waitForOutput() reports only newer ones.
     void clearOutput();
     // The path of the next complete PDF of the queue, or empty after timeoutMs.

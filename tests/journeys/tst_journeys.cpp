@@ -9,9 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -76,7 +76,7 @@ private slots:
 private:
     // Copies the program into a fresh folder and starts it there with the arguments.
     void startProgram(const QStringList &arguments);
-    QString waitForWindow(const QString &title);
+    void waitForWindow(const QString &title, QString *id = nullptr);
     void waitForNoWindow(const QString &title);
     void acceptPrintDialog();
     void waitForProgramEnd();
@@ -92,8 +92,9 @@ void TestJourneys::initTestCase()
 {
     for (const char *tool : {"Xvfb", "xdotool", "xdpyinfo", "pdftotext", "pdfinfo"}) {
         if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
-            QSKIP(qPrintable(QStringLiteral("%1 is not installed (scripts/setup.sh --tests installs it)")
-                                 .arg(QLatin1String(tool))));
+            QSKIP(qPrintable(
+                QStringLiteral("%1 is not installed (scripts/setup.sh --tests installs it)")
+                    .arg(QLatin1String(tool))));
     }
     QString error;
     QVERIFY2(m_x.start(&error), qPrintable(error));
@@ -111,7 +112,8 @@ void TestJourneys::init()
 void TestJourneys::cleanup()
 {
     if (m_program.state() != QProcess::NotRunning) {
-        m_x.screenshot(QDir::temp().filePath(QStringLiteral("tavo-journey-%1.png"))
+        m_x.screenshot(QDir::temp()
+                           .filePath(QStringLiteral("tavo-journey-%1.png"))
                            .arg(QLatin1String(QTest::currentTestFunction())));
         m_program.kill();
         m_program.waitForFinished(3000);
@@ -133,14 +135,15 @@ void TestJourneys::startProgram(const QStringList &arguments)
     QVERIFY(m_program.waitForStarted(5000));
 }
 
-QString TestJourneys::waitForWindow(const QString &title)
+void TestJourneys::waitForWindow(const QString &title, QString *id)
 {
     QStringList ids;
     QTRY_VERIFY2_WITH_TIMEOUT(!(ids = m_x.windowsNamed(title)).isEmpty(),
                               qPrintable(QStringLiteral("no window \"%1\"").arg(title)), kWait);
-    // Give the window a moment to take the focus and draw before typing into it.
+    // The window must hold the focus before anything is typed into it.
     QTRY_COMPARE_WITH_TIMEOUT(m_x.focusedWindowTitle(), title, kWait);
-    return ids.first();
+    if (id)
+        *id = ids.first();
 }
 
 void TestJourneys::waitForNoWindow(const QString &title)
@@ -150,10 +153,10 @@ void TestJourneys::waitForNoWindow(const QString &title)
 
 void TestJourneys::acceptPrintDialog()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(m_x.focusedWindowTitle().contains(QLatin1String("Print"),
-                                                                Qt::CaseInsensitive)
-                                 || m_x.focusedWindowTitle().contains(QLatin1String("Stampa ")),
-                             kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        m_x.focusedWindowTitle().contains(QLatin1String("Print"), Qt::CaseInsensitive) ||
+            m_x.focusedWindowTitle().contains(QLatin1String("Stampa ")),
+        kWait);
     QTest::qWait(300);
     m_x.key(QStringLiteral("Return"));
 }
@@ -190,9 +193,13 @@ void TestJourneys::startedWithLearnerPrintsWithSpace()
 
 void TestJourneys::wrongNumberIsCorrectedInPlace()
 {
-    writeAll(folderFile(QStringLiteral("Tavo.txt")), "\r\n\r\n" + m_queue.name().toLatin1() + "\r\n");
+    writeAll(folderFile(QStringLiteral("Tavo.txt")),
+             "\r\n\r\n" + m_queue.name().toLatin1() + "\r\n");
     startProgram({});
-    const QString main = waitForWindow(kMainTitle);
+    QString main;
+    waitForWindow(kMainTitle, &main);
+    if (QTest::currentTestFailed())
+        return;
 
     // GIVEN a number one digit short, typed by hand
     m_x.type(QStringLiteral("12vi12345"));
@@ -221,27 +228,33 @@ void TestJourneys::wrongNumberIsCorrectedInPlace()
 void TestJourneys::configurationSavedThenCollatedPrint()
 {
     writeAll(folderFile(QStringLiteral("Tavo.cfg")),
-             "0123\r\nAUTOSCUOLA PROVA\r\nDI PROVA\r\nVIA UNO 1\r\nVICENZA\r\n10\r\n15\r\n3\r\nA5\r\nNo\r\n");
-    writeAll(folderFile(QStringLiteral("Tavo.txt")), "\r\n\r\n" + m_queue.name().toLatin1() + "\r\n");
+             "0123\r\nAUTOSCUOLA PROVA\r\nDI PROVA\r\nVIA UNO "
+             "1\r\nVICENZA\r\n10\r\n15\r\n3\r\nA5\r\nNo\r\n");
+    writeAll(folderFile(QStringLiteral("Tavo.txt")),
+             "\r\n\r\n" + m_queue.name().toLatin1() + "\r\n");
     startProgram({});
-    const QString main = waitForWindow(kMainTitle);
+    QString main;
+    waitForWindow(kMainTitle, &main);
+    if (QTest::currentTestFailed())
+        return;
     m_x.click(main, kConfigurazione.x(), kConfigurazione.y());
     waitForWindow(kConfigTitle);
 
     // Keyboard only: from Ag1 five tabs reach Formato, then Pagine, SxT, TopT, Fascicola.
     m_x.key(QStringLiteral("Tab Tab Tab Tab Tab"));
-    m_x.key(QStringLiteral("End"));                 // Formato: A4, the last entry
-    m_x.key(QStringLiteral("Tab Home Down"));       // Pagine: 3, then 6
-    m_x.key(QStringLiteral("Tab Tab Tab space"));   // Fascicola checked
-    m_x.key(QStringLiteral("Tab space"));           // Salva
+    m_x.key(QStringLiteral("End"));               // Formato: A4, the last entry
+    m_x.key(QStringLiteral("Tab Home Down"));     // Pagine: 3, then 6
+    m_x.key(QStringLiteral("Tab Tab Tab space")); // Fascicola checked
+    m_x.key(QStringLiteral("Tab space"));         // Salva
 
     waitForNoWindow(kConfigTitle);
     waitForWindow(kMessageTitle); // "Configurazione salvata", once the window has closed
     m_x.key(QStringLiteral("Return"));
     waitForNoWindow(kMessageTitle);
-    QCOMPARE(readAll(folderFile(QStringLiteral("Tavo.cfg"))),
-             QByteArray("0123\r\nAUTOSCUOLA PROVA\r\nDI PROVA\r\nVIA UNO 1\r\nVICENZA\r\n10\r\n15\r\n"
-                        "6\r\nA4\r\nSi\r\n"));
+    QCOMPARE(
+        readAll(folderFile(QStringLiteral("Tavo.cfg"))),
+        QByteArray("0123\r\nAUTOSCUOLA PROVA\r\nDI PROVA\r\nVIA UNO 1\r\nVICENZA\r\n10\r\n15\r\n"
+                   "6\r\nA4\r\nSi\r\n"));
 
     // The next print uses the new settings without a restart: 1 + 6 sheets.
     m_x.click(main, kAut.x(), kAut.y());
@@ -255,8 +268,9 @@ void TestJourneys::configurationSavedThenCollatedPrint()
     QVERIFY2(!pdf.isEmpty(), "the queue produced no PDF");
     const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+7\\b"))), qPrintable(info));
-    const QString lastSheet = runTool(QStringLiteral("pdftotext"),
-                                      {QStringLiteral("-f"), QStringLiteral("7"), pdf, QStringLiteral("-")});
+    const QString lastSheet =
+        runTool(QStringLiteral("pdftotext"),
+                {QStringLiteral("-f"), QStringLiteral("7"), pdf, QStringLiteral("-")});
     // The last sheet holds the copies of pages 3 and 6.
     QVERIFY(lastSheet.contains(QLatin1String("COPIA")));
     QVERIFY(lastSheet.contains(QLatin1String("3 di 6")));
@@ -268,9 +282,15 @@ void TestJourneys::cancelledConfigurationChangesNothing()
     const QByteArray cfg("9999\r\nA\r\nB\r\nC\r\nD\r\n10\r\n15\r\n3\r\nA4\r\nNo\r\n");
     writeAll(folderFile(QStringLiteral("Tavo.cfg")), cfg);
     startProgram({});
-    const QString main = waitForWindow(kMainTitle);
+    QString main;
+    waitForWindow(kMainTitle, &main);
+    if (QTest::currentTestFailed())
+        return;
     m_x.click(main, kConfigurazione.x(), kConfigurazione.y());
-    const QString config = waitForWindow(kConfigTitle);
+    QString config;
+    waitForWindow(kConfigTitle, &config);
+    if (QTest::currentTestFailed())
+        return;
 
     m_x.type(QStringLiteral("CAMBIATO"));
     m_x.key(QStringLiteral("Tab Tab Tab Tab Tab End"));

@@ -1,5 +1,6 @@
 #include "x_session.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
@@ -25,9 +26,10 @@ bool XSession::start(QString *error)
             continue;
         m_display = QStringLiteral(":%1").arg(n);
         m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_server.start(QStringLiteral("Xvfb"), {m_display, QStringLiteral("-screen"),
-                                                 QStringLiteral("0"), QStringLiteral("1280x1024x24"),
-                                                 QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        m_server.start(QStringLiteral("Xvfb"),
+                       {m_display, QStringLiteral("-screen"), QStringLiteral("0"),
+                        QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
+                        QStringLiteral("tcp")});
         if (!m_server.waitForStarted(5000)) {
             *error = QStringLiteral("Xvfb cannot start: ") + m_server.errorString();
             return false;
@@ -71,9 +73,9 @@ QString XSession::xdotool(const QStringList &arguments, bool *ok) const
 
 QStringList XSession::windowsNamed(const QString &title) const
 {
-    const QString out = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                 QStringLiteral("--name"),
-                                 QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$')});
+    const QString out = xdotool(
+        {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+         QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$')});
     return out.isEmpty() ? QStringList() : out.split(QLatin1Char('\n'));
 }
 
@@ -85,7 +87,8 @@ QString XSession::focusedWindowTitle() const
 
 QRect XSession::geometry(const QString &windowId) const
 {
-    const QString out = xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), windowId});
+    const QString out =
+        xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), windowId});
     QRect r;
     for (const QString &line : out.split(QLatin1Char('\n'))) {
         const auto kv = line.split(QLatin1Char('='));
@@ -116,8 +119,8 @@ void XSession::key(const QString &keys) const
 
 void XSession::click(const QString &windowId, int x, int y) const
 {
-    xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), windowId,
-             QString::number(x), QString::number(y), QStringLiteral("click"), QStringLiteral("1")});
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), windowId, QString::number(x),
+             QString::number(y), QStringLiteral("click"), QStringLiteral("1")});
 }
 
 bool XSession::screenshot(const QString &path) const

@@ -44,19 +44,20 @@ QString text(const QString &pdf)
     return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
 }
 
-double wordLeft(const QString &pdf, int page, const QString &word)
+QPointF wordPosition(const QString &pdf, int page, const QString &word)
 {
     const QString page1 = QString::number(page);
     const QString html =
         run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), page1,
                                           QStringLiteral("-l"), page1, pdf, QStringLiteral("-")});
-    const QRegularExpression re(QStringLiteral("<word xMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+    const QRegularExpression re(
+        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
     for (auto it = re.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
-        if (m.captured(2) == word)
-            return m.captured(1).toDouble();
+        if (m.captured(3) == word)
+            return QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
     }
-    return -1;
+    return QPointF(-1, -1);
 }
 
 } // namespace PdfProbe

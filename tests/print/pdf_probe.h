@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -19,8 +20,8 @@ Info info(const QString &pdf);
 // The text of the whole file (pdftotext -layout); empty when it could not be read.
 QString text(const QString &pdf);
 
-// The left edge (points) of the first word equal to `word` on page `page` (1-based), from
-// pdftotext -bbox; a negative value when there is no such word.
-double wordLeft(const QString &pdf, int page, const QString &word);
+// The top-left corner (points from the sheet's top-left) of the first word equal to `word` on
+// page `page` (1-based), from pdftotext -bbox; (-1, -1) when there is no such word.
+QPointF wordPosition(const QString &pdf, int page, const QString &word);
 
 } // namespace PdfProbe

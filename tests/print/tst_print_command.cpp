@@ -131,23 +131,44 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("DI 12 COPPIE DI PAGINE IN ORIGINALE E COPIA")));
     }
 
-    void leftMarginMovesThePrint()
+    void marginsMoveThePrint_data()
     {
-        // 10 mm more margin moves every text 10 mm (28.35 points) to the right.
+        QTest::addColumn<QString>("margineSx");
+        QTest::addColumn<QString>("margineTop");
+        QTest::addColumn<double>("right"); // points, against the print without margins
+        QTest::addColumn<double>("down");
+        // Whole millimetres × 72 / 25.4 points.
+        QTest::newRow("defaults 10 and 15")
+            << QStringLiteral("10") << QStringLiteral("15") << 28.346 << 42.520;
+        QTest::newRow("20 and 0") << QStringLiteral("20") << QStringLiteral("0") << 56.693 << 0.0;
+        QTest::newRow("halves go to even")
+            << QStringLiteral("14.5") << QStringLiteral("10.5") << 39.685 << 28.346;
+    }
+
+    void marginsMoveThePrint()
+    {
+        QFETCH(QString, margineSx);
+        QFETCH(QString, margineTop);
+        QFETCH(double, right);
+        QFETCH(double, down);
+
         QTemporaryDir dir;
-        double left[2] = {};
-        const QString margins[2] = {QStringLiteral("10"), QStringLiteral("20")};
+        QPointF position[2];
+        const QString lefts[2] = {QStringLiteral("0"), margineSx};
+        const QString tops[2] = {QStringLiteral("0"), margineTop};
         for (int i = 0; i < 2; ++i) {
             Settings s = settings(QStringLiteral("A5"), QStringLiteral("3"), false);
-            s.CfgMargineSx = margins[i];
+            s.CfgMargineSx = lefts[i];
+            s.CfgMargineTop = tops[i];
             const QString pdf = dir.filePath(QStringLiteral("m%1.pdf").arg(i));
             QCOMPARE(printBooklet(learner(), s, {}, dir.path(), pdfTarget(pdf), nullptr).status,
                      PrintOutcome::Status::Printed);
-            left[i] = PdfProbe::wordLeft(pdf, 1, QStringLiteral("ZANELLATO"));
-            QVERIFY(left[i] >= 0);
+            position[i] = PdfProbe::wordPosition(pdf, 1, QStringLiteral("ZANELLATO"));
+            QVERIFY(position[i].x() >= 0);
         }
-        QVERIFY2(qAbs(left[1] - left[0] - 28.35) < 0.5,
-                 qPrintable(QStringLiteral("%1 -> %2").arg(left[0]).arg(left[1])));
+        const QPointF shift = position[1] - position[0];
+        QVERIFY2(qAbs(shift.x() - right) < 0.05 && qAbs(shift.y() - down) < 0.05,
+                 qPrintable(QStringLiteral("%1, %2").arg(shift.x()).arg(shift.y())));
     }
 
     void rememberedValuesCreatedWhenAbsent()

@@ -19,6 +19,7 @@ QString readLine(const QString &path)
 
 PrintQueue::~PrintQueue()
 {
+    clearOutput();
     if (m_running)
         QProcess::execute(QStringLiteral("bash"), {kScript, QStringLiteral("stop"), m_dir.path()});
 }
@@ -65,8 +66,10 @@ QStringList PrintQueue::pdfs() const
 
 void PrintQueue::clearOutput()
 {
-    const QStringList now = pdfs();
-    m_seen = QSet<QString>(now.begin(), now.end());
+    for (const QString &path : std::as_const(m_taken))
+        QFile::remove(path);
+    m_since = QDateTime::currentDateTime();
+    m_taken.clear();
 }
 
 QString PrintQueue::waitForOutput(int timeoutMs)
@@ -75,7 +78,7 @@ QString PrintQueue::waitForOutput(int timeoutMs)
     timer.start();
     while (timer.elapsed() < timeoutMs) {
         for (const QString &path : pdfs()) {
-            if (m_seen.contains(path))
+            if (m_taken.contains(path) || QFileInfo(path).lastModified() < m_since)
                 continue;
             // cups-pdf writes the file in place: wait until it stops growing.
             qint64 size = -1;
@@ -86,7 +89,7 @@ QString PrintQueue::waitForOutput(int timeoutMs)
                 size = now;
                 QThread::msleep(300);
             }
-            m_seen.insert(path);
+            m_taken.insert(path);
             return path;
         }
         QThread::msleep(200);

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QDateTime>
 #include <QSet>
 #include <QString>
 #include <QTemporaryDir>
 
 // The private CUPS server of scripts/cups-test-env.sh with its PDF queue, for as long as the
-// object lives. The queue's PDFs land in a folder that cups-pdf chooses; output() finds the
-// one that appeared since the last clearOutput().
+// object lives. The queue's PDFs land in a folder that cups-pdf chooses, named after the job,
+// whose numbers start again with every server: waitForOutput() finds the first PDF written
+// since the last clearOutput().
 class PrintQueue
 {
 public:
@@ -18,7 +20,7 @@ public:
 
     QString server() const; // value for CUPS_SERVER
     QString name() const;   // the queue
-    // Forgets the PDFs present now: waitForOutput() reports only newer ones.
+    // Deletes the PDFs that waitForOutput() reported; from now on only newer ones count.
     void clearOutput();
     // The path of the next complete PDF of the queue, or empty after timeoutMs.
     QString waitForOutput(int timeoutMs);
@@ -28,6 +30,7 @@ private:
 
     QTemporaryDir m_dir;
     QString m_outDir;
-    QSet<QString> m_seen;
+    QDateTime m_since;
+    QSet<QString> m_taken;
     bool m_running = false;
 };

@@ -90,7 +90,8 @@ private:
 
 void TestJourneys::initTestCase()
 {
-    for (const char *tool : {"Xvfb", "xdotool", "xdpyinfo", "pdftotext", "pdfinfo"}) {
+    for (const char *tool :
+         {"Xvfb", "openbox", "xdotool", "xdpyinfo", "xprop", "pdftotext", "pdfinfo"}) {
         if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
             QSKIP(qPrintable(
                 QStringLiteral("%1 is not installed (scripts/setup.sh --tests installs it)")

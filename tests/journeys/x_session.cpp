@@ -8,14 +8,22 @@
 
 XSession::XSession() = default;
 
+namespace {
+void stop(QProcess &process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(3000))
+        process.kill();
+    process.waitForFinished(1000);
+}
+} // namespace
+
 XSession::~XSession()
 {
-    if (m_server.state() != QProcess::NotRunning) {
-        m_server.terminate();
-        if (!m_server.waitForFinished(3000))
-            m_server.kill();
-        m_server.waitForFinished(1000);
-    }
+    stop(m_windowManager);
+    stop(m_server);
 }
 
 bool XSession::start(QString *error)
@@ -41,13 +49,39 @@ bool XSession::start(QString *error)
             probe.setProcessEnvironment(environment());
             probe.start(QStringLiteral("xdpyinfo"), {});
             if (probe.waitForFinished(3000) && probe.exitCode() == 0)
-                return true;
+                return startWindowManager(error);
             QThread::msleep(100);
         }
         m_server.kill();
         m_server.waitForFinished(1000);
     }
     *error = QStringLiteral("no free X display for Xvfb");
+    return false;
+}
+
+bool XSession::startWindowManager(QString *error)
+{
+    m_windowManager.setProcessEnvironment(environment());
+    m_windowManager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_windowManager.setStandardOutputFile(QProcess::nullDevice());
+    m_windowManager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+    if (!m_windowManager.waitForStarted(5000)) {
+        *error = QStringLiteral("openbox cannot start: ") + m_windowManager.errorString();
+        return false;
+    }
+    // The window manager is ready once it has announced itself on the root window.
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 10000) {
+        QProcess probe;
+        probe.setProcessEnvironment(environment());
+        probe.start(QStringLiteral("xprop"),
+                    {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+        if (probe.waitForFinished(3000) && probe.readAllStandardOutput().contains("window id"))
+            return true;
+        QThread::msleep(100);
+    }
+    *error = QStringLiteral("openbox did not take over the display");
     return false;
 }
 
@@ -114,7 +148,9 @@ void XSession::type(const QString &text) const
 
 void XSession::key(const QString &keys) const
 {
-    xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60"), keys});
+    // One key name per argument: "Tab Tab space" is three presses.
+    xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60")} +
+            keys.split(QLatin1Char(' '), Qt::SkipEmptyParts));
 }
 
 void XSession::click(const QString &windowId, int x, int y) const

@@ -5,8 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-// A private X server (Xvfb) for driving the real program from outside, as a person would:
-// xdotool types, presses keys and clicks; window titles and geometry are read back from X.
+// A private X server (Xvfb) with a window manager (openbox), for driving the real program from
+// outside as a person would: xdotool types, presses keys and clicks; window titles and geometry
+// are read back from X. The window manager gives new windows the focus, as on a desktop.
 class XSession
 {
 public:
@@ -28,6 +29,7 @@ public:
     QRect geometry(const QString &windowId) const;
 
     void type(const QString &text) const;
+    // Presses the keys named, separated by blanks ("Tab Tab space").
     void key(const QString &keys) const;
     // Clicks at (x, y) relative to the window's top-left corner.
     void click(const QString &windowId, int x, int y) const;
@@ -36,6 +38,9 @@ public:
     bool screenshot(const QString &path) const;
 
 private:
+    bool startWindowManager(QString *error);
+
     QString m_display;
     QProcess m_server;
+    QProcess m_windowManager;
 };

@@ -24,19 +24,30 @@ PrintQueue::~PrintQueue()
         QProcess::execute(QStringLiteral("bash"), {kScript, QStringLiteral("stop"), m_dir.path()});
 }
 
-bool PrintQueue::start(QString *reason)
+bool PrintQueue::start(QString *error)
 {
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedChannels);
     p.start(QStringLiteral("bash"), {kScript, QStringLiteral("start"), m_dir.path()});
     if (!p.waitForFinished(60000) || p.exitCode() != 0) {
-        *reason = QStringLiteral("scripts/cups-test-env.sh start failed");
+        *error = QStringLiteral("scripts/cups-test-env.sh start failed");
         return false;
     }
     m_running = true;
-    const QString unavailable = readLine(m_dir.filePath(QStringLiteral("unavailable")));
-    if (!unavailable.isEmpty()) {
-        *reason = unavailable;
+    m_unavailable = readLine(m_dir.filePath(QStringLiteral("unavailable")));
+    if (!m_unavailable.isEmpty()) {
+        *error = m_unavailable;
+        return false;
+    }
+    // The queue is the server's default printer, as an office's only printer would be.
+    QProcess lpadmin;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("CUPS_SERVER"), server());
+    lpadmin.setProcessEnvironment(env);
+    lpadmin.start(QStringLiteral("lpadmin"), {QStringLiteral("-d"), name()});
+    if (!lpadmin.waitForFinished(10000) || lpadmin.exitCode() != 0) {
+        *error = QStringLiteral("lpadmin -d failed: ") +
+                 QString::fromLocal8Bit(lpadmin.readAllStandardError());
         return false;
     }
     m_outDir = readLine(m_dir.filePath(QStringLiteral("pdf-out-dir")));

@@ -15,8 +15,11 @@ public:
     PrintQueue() = default;
     ~PrintQueue();
 
-    // Starts the server; false with the reason when this machine cannot run one.
-    bool start(QString *reason);
+    // Starts the server; false with the reason when it failed.
+    bool start(QString *error);
+    // Why this machine cannot run the server at all (cups or cups-pdf missing, not root);
+    // empty when it can.
+    QString unavailableReason() const { return m_unavailable; }
 
     QString server() const; // value for CUPS_SERVER
     QString name() const;   // the queue
@@ -32,5 +35,6 @@ private:
     QString m_outDir;
     QDateTime m_since;
     QSet<QString> m_taken;
+    QString m_unavailable;
     bool m_running = false;
 };

@@ -8,7 +8,10 @@
 namespace Tavo {
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 int digitValue(QChar c, int base)
 {

@@ -32,8 +32,9 @@ ProvinceConverter::Result ProvinceConverter::convert(const QString &folder)
                     .arg(shownInput, input.errorString())};
     const QStringList lines = TextLines::split(input.readAll());
     if (lines.isEmpty())
-        return {false, 0,
-                QStringLiteral("Il file %1 è vuoto: manca la riga di intestazione.").arg(shownInput)};
+        return {
+            false, 0,
+            QStringLiteral("Il file %1 è vuoto: manca la riga di intestazione.").arg(shownInput)};
     const QStringList output = convertLines(lines);
     const auto written =
         TextLines::writeFile(QDir(folder).filePath(QStringLiteral("Province.txt")), output);

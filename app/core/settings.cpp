@@ -63,12 +63,16 @@ TextLines::WriteResult SettingsStore::SalvaConfigurazione(
     const QString &autoscuola3, const QString &autoscuola4, const QString &margineSx,
     const QString &margineTop, const QString &pagine, const QString &formato, bool fascicola)
 {
-    const QStringList lines = {codice,    autoscuola1, autoscuola2, autoscuola3,
-                               autoscuola4, margineSx, margineTop,  pagine,
-                               formato,   fascicola ? QStringLiteral("Si") : QStringLiteral("No")};
+    const QStringList lines = {
+        codice,      autoscuola1,
+        autoscuola2, autoscuola3,
+        autoscuola4, margineSx,
+        margineTop,  pagine,
+        formato,     fascicola ? QStringLiteral("Si") : QStringLiteral("No")};
     const auto result = TextLines::writeFile(filePath(), lines);
     if (!result.ok)
-        return {false, QStringLiteral("La configurazione non è stata salvata.\n%1").arg(result.error)};
+        return {false,
+                QStringLiteral("La configurazione non è stata salvata.\n%1").arg(result.error)};
     m_settings = {codice,    autoscuola1, autoscuola2, autoscuola3, autoscuola4,
                   margineSx, margineTop,  pagine,      formato,     fascicola};
     return result;
@@ -76,9 +80,9 @@ TextLines::WriteResult SettingsStore::SalvaConfigurazione(
 
 TextLines::WriteResult SettingsStore::SalvaConfigurazione(const Settings &v)
 {
-    return SalvaConfigurazione(v.CfgCodice, v.CfgAutoscuola1, v.CfgAutoscuola2,
-                               v.CfgAutoscuola3, v.CfgAutoscuola4, v.CfgMargineSx,
-                               v.CfgMargineTop, v.CfgPagine, v.CfgFormato, v.CfgFascicola);
+    return SalvaConfigurazione(v.CfgCodice, v.CfgAutoscuola1, v.CfgAutoscuola2, v.CfgAutoscuola3,
+                               v.CfgAutoscuola4, v.CfgMargineSx, v.CfgMargineTop, v.CfgPagine,
+                               v.CfgFormato, v.CfgFascicola);
 }
 
 } // namespace Tavo

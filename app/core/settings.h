@@ -10,15 +10,15 @@ namespace Tavo {
 // Texts are kept exactly as read or typed; numbers stay text and are converted where used.
 struct Settings
 {
-    QString CfgCodice;      // the school's code
-    QString CfgAutoscuola1; // heading line 1: the school's name
-    QString CfgAutoscuola2; // heading line 2: second name line
-    QString CfgAutoscuola3; // heading line 3: street address
-    QString CfgAutoscuola4; // heading line 4: town
-    QString CfgMargineSx;   // left margin, millimetres
-    QString CfgMargineTop;  // top margin, millimetres
-    QString CfgPagine;      // lesson pages of a booklet: "3", "6" or "12"
-    QString CfgFormato;     // "A4" or "A5"
+    QString CfgCodice;         // the school's code
+    QString CfgAutoscuola1;    // heading line 1: the school's name
+    QString CfgAutoscuola2;    // heading line 2: second name line
+    QString CfgAutoscuola3;    // heading line 3: street address
+    QString CfgAutoscuola4;    // heading line 4: town
+    QString CfgMargineSx;      // left margin, millimetres
+    QString CfgMargineTop;     // top margin, millimetres
+    QString CfgPagine;         // lesson pages of a booklet: "3", "6" or "12"
+    QString CfgFormato;        // "A4" or "A5"
     bool CfgFascicola = false; // collated printing
 
     // The values used when Tavo.cfg is missing.
@@ -47,8 +47,7 @@ public:
     TextLines::WriteResult SalvaConfigurazione(const QString &codice, const QString &autoscuola1,
                                                const QString &autoscuola2,
                                                const QString &autoscuola3,
-                                               const QString &autoscuola4,
-                                               const QString &margineSx,
+                                               const QString &autoscuola4, const QString &margineSx,
                                                const QString &margineTop, const QString &pagine,
                                                const QString &formato, bool fascicola);
     TextLines::WriteResult SalvaConfigurazione(const Settings &values);

@@ -35,7 +35,8 @@ std::optional<QStringList> readFile(const QString &path, qsizetype maxLines,
     QStringList lines;
     QByteArray current;
     bool currentCut = false;
-    bool pendingCr = false; // the last chunk ended with CR: an LF at the start of the next belongs to it
+    bool pendingCr =
+        false; // the last chunk ended with CR: an LF at the start of the next belongs to it
     constexpr qint64 kChunk = 64 * 1024;
     while (lines.size() < maxLines) {
         const QByteArray chunk = file.read(kChunk);

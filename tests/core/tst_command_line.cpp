@@ -21,18 +21,24 @@ private slots:
         QTest::newRow("Windows-1252 byte 0xA7")
             << QList<QByteArray>{"12VI123456\xa7MARIO*ROSSI"} << true << "12VI123456"
             << "MARIO ROSSI";
-        QTest::newRow("three words, two blanks")
-            << QList<QByteArray>{"12VI123456\xc2\xa7" "A*B*C"} << true << "12VI123456" << "A B C";
-        QTest::newRow("starts with the sign")
-            << QList<QByteArray>{"\xc2\xa7ROSSI"} << true << "" << "ROSSI";
+        QTest::newRow("three words, two blanks") << QList<QByteArray>{"12VI123456\xc2\xa7"
+                                                                      "A*B*C"}
+                                                 << true << "12VI123456"
+                                                 << "A B C";
+        QTest::newRow("starts with the sign") << QList<QByteArray>{"\xc2\xa7ROSSI"} << true << ""
+                                              << "ROSSI";
         QTest::newRow("second sign belongs to the name")
-            << QList<QByteArray>{"1\xc2\xa7" "A\xc2\xa7" "B"} << true << "1"
-            << QStringLiteral("A\u00A7B");
+            << QList<QByteArray>{"1\xc2\xa7"
+                                 "A\xc2\xa7"
+                                 "B"}
+            << true << "1" << QStringLiteral("A\u00A7B");
         QTest::newRow("arguments joined by a blank")
             << QList<QByteArray>{"12VI123456\xc2\xa7MARIO", "ROSSI"} << true << "12VI123456"
             << "MARIO ROSSI";
-        QTest::newRow("no sign") << QList<QByteArray>{"12VI123456 MARIO"} << false << "" << "";
-        QTest::newRow("nothing") << QList<QByteArray>{} << false << "" << "";
+        QTest::newRow("no sign") << QList<QByteArray>{"12VI123456 MARIO"} << false << ""
+                                 << "";
+        QTest::newRow("nothing") << QList<QByteArray>{} << false << ""
+                                 << "";
     }
     void learner()
     {
@@ -52,9 +58,9 @@ private slots:
 
     void options()
     {
-        const CommandLine cl = CommandLine::parse(
-            {"--pdf", "out.pdf", "--targa", "AB123CD", "--istruttore", "Anna Neri",
-             "12VI123456\xc2\xa7X"});
+        const CommandLine cl =
+            CommandLine::parse({"--pdf", "out.pdf", "--targa", "AB123CD", "--istruttore",
+                                "Anna Neri", "12VI123456\xc2\xa7X"});
         QVERIFY(cl.error.isEmpty());
         QVERIFY(cl.isHeadless());
         QCOMPARE(cl.pdfFile.value_or(QString()), QStringLiteral("out.pdf"));

@@ -39,19 +39,32 @@ private slots:
     {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("name");
-        QTest::newRow("VI") << "VI" << "VICENZA";
-        QTest::newRow("RM") << "RM" << "ROMA";
-        QTest::newRow("AQ") << "AQ" << "L'AQUILA";
-        QTest::newRow("FO") << "FO" << "FORLI'";
-        QTest::newRow("CL single S") << "CL" << "CALTANISETTA";
-        QTest::newRow("first row") << "AG" << "AGRIGENTO";
-        QTest::newRow("last row") << "VV" << "VIBO VALENTIA";
-        QTest::newRow("lower case") << "vi" << "";
-        QTest::newRow("abroad") << "EE" << "";
-        QTest::newRow("unknown") << "XX" << "";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("three letters") << "VIC" << "";
-        QTest::newRow("one letter") << "V" << "";
+        QTest::newRow("VI") << "VI"
+                            << "VICENZA";
+        QTest::newRow("RM") << "RM"
+                            << "ROMA";
+        QTest::newRow("AQ") << "AQ"
+                            << "L'AQUILA";
+        QTest::newRow("FO") << "FO"
+                            << "FORLI'";
+        QTest::newRow("CL single S") << "CL"
+                                     << "CALTANISETTA";
+        QTest::newRow("first row") << "AG"
+                                   << "AGRIGENTO";
+        QTest::newRow("last row") << "VV"
+                                  << "VIBO VALENTIA";
+        QTest::newRow("lower case") << "vi"
+                                    << "";
+        QTest::newRow("abroad") << "EE"
+                                << "";
+        QTest::newRow("unknown") << "XX"
+                                 << "";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("three letters") << "VIC"
+                                       << "";
+        QTest::newRow("one letter") << "V"
+                                    << "";
     }
     void lookup()
     {

@@ -72,21 +72,32 @@ private slots:
         QTest::addColumn<QByteArray>("line10");
         QTest::addColumn<bool>("on");
         QTest::newRow("A4 6 Si") << QByteArray("A4") << QByteArray("6") << QByteArray("Si") << true;
-        QTest::newRow("A4 12 Si") << QByteArray("A4") << QByteArray("12") << QByteArray("Si") << true;
-        QTest::newRow("odd pages") << QByteArray("A4") << QByteArray("3") << QByteArray("Si") << false;
+        QTest::newRow("A4 12 Si") << QByteArray("A4") << QByteArray("12") << QByteArray("Si")
+                                  << true;
+        QTest::newRow("odd pages")
+            << QByteArray("A4") << QByteArray("3") << QByteArray("Si") << false;
         QTest::newRow("A5") << QByteArray("A5") << QByteArray("6") << QByteArray("Si") << false;
-        QTest::newRow("lower-case a4") << QByteArray("a4") << QByteArray("6") << QByteArray("Si") << false;
-        QTest::newRow("blank before A4") << QByteArray(" A4") << QByteArray("6") << QByteArray("Si") << false;
+        QTest::newRow("lower-case a4")
+            << QByteArray("a4") << QByteArray("6") << QByteArray("Si") << false;
+        QTest::newRow("blank before A4")
+            << QByteArray(" A4") << QByteArray("6") << QByteArray("Si") << false;
         QTest::newRow("si") << QByteArray("A4") << QByteArray("6") << QByteArray("si") << false;
         QTest::newRow("SI") << QByteArray("A4") << QByteArray("6") << QByteArray("SI") << false;
-        QTest::newRow("Si blank") << QByteArray("A4") << QByteArray("6") << QByteArray("Si ") << false;
+        QTest::newRow("Si blank") << QByteArray("A4") << QByteArray("6") << QByteArray("Si ")
+                                  << false;
         QTest::newRow("No") << QByteArray("A4") << QByteArray("6") << QByteArray("No") << false;
-        QTest::newRow("empty count is 0, even") << QByteArray("A4") << QByteArray("") << QByteArray("Si") << true;
-        QTest::newRow("words count 0") << QByteArray("A4") << QByteArray("tante") << QByteArray("Si") << true;
-        QTest::newRow("negative odd") << QByteArray("A4") << QByteArray("-3") << QByteArray("Si") << false;
-        QTest::newRow("2.5 rounds to 2") << QByteArray("A4") << QByteArray("2.5") << QByteArray("Si") << true;
-        QTest::newRow("beyond 32 bits") << QByteArray("A4") << QByteArray("4294967296") << QByteArray("Si") << false;
-        QTest::newRow("infinite") << QByteArray("A4") << QByteArray("1E999") << QByteArray("Si") << false;
+        QTest::newRow("empty count is 0, even")
+            << QByteArray("A4") << QByteArray("") << QByteArray("Si") << true;
+        QTest::newRow("words count 0")
+            << QByteArray("A4") << QByteArray("tante") << QByteArray("Si") << true;
+        QTest::newRow("negative odd")
+            << QByteArray("A4") << QByteArray("-3") << QByteArray("Si") << false;
+        QTest::newRow("2.5 rounds to 2")
+            << QByteArray("A4") << QByteArray("2.5") << QByteArray("Si") << true;
+        QTest::newRow("beyond 32 bits")
+            << QByteArray("A4") << QByteArray("4294967296") << QByteArray("Si") << false;
+        QTest::newRow("infinite") << QByteArray("A4") << QByteArray("1E999") << QByteArray("Si")
+                                  << false;
     }
     void collation()
     {
@@ -95,8 +106,9 @@ private slots:
         QFETCH(QByteArray, line10);
         QFETCH(bool, on);
         QTemporaryDir dir;
-        writeRaw(dir.filePath("Tavo.cfg"), "1\r\na\r\nb\r\nc\r\nd\r\n10\r\n15\r\n" + pagine + "\r\n"
-                                               + formato + "\r\n" + line10 + "\r\nextra\r\n");
+        writeRaw(dir.filePath("Tavo.cfg"), "1\r\na\r\nb\r\nc\r\nd\r\n10\r\n15\r\n" + pagine +
+                                               "\r\n" + formato + "\r\n" + line10 +
+                                               "\r\nextra\r\n");
         SettingsStore store(dir.path());
         store.LeggiConfigurazione();
         QCOMPARE(store.settings().CfgFascicola, on);
@@ -107,11 +119,11 @@ private slots:
     {
         QTemporaryDir dir;
         SettingsStore store(dir.path());
-        const Settings values{QStringLiteral("0123"), QStringLiteral("AUTOSCUOLA È"),
+        const Settings values{QStringLiteral("0123"),  QStringLiteral("AUTOSCUOLA È"),
                               QStringLiteral(" due "), QStringLiteral("VIA X"),
                               QStringLiteral("CITTÀ"), QStringLiteral("10"),
-                              QStringLiteral("15"), QStringLiteral("6"),
-                              QStringLiteral("A4"), true};
+                              QStringLiteral("15"),    QStringLiteral("6"),
+                              QStringLiteral("A4"),    true};
         const auto result = store.SalvaConfigurazione(values);
         QVERIFY2(result.ok, qPrintable(result.error));
         QCOMPARE(store.settings(), values);

@@ -30,8 +30,8 @@ private slots:
         QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
         QTest::newRow("empty line kept") << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
-        QTest::newRow("windows-1252") << QByteArray("\x80\xe8\r\n")
-                                      << QStringList{QStringLiteral("€è")};
+        QTest::newRow("windows-1252")
+            << QByteArray("\x80\xe8\r\n") << QStringList{QStringLiteral("€è")};
     }
     void split()
     {

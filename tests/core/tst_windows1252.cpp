@@ -55,7 +55,8 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("a") << "a" << "A";
+        QTest::newRow("a") << "a"
+                           << "A";
         QTest::newRow("a grave") << QStringLiteral("à") << QStringLiteral("À");
         QTest::newRow("e grave") << QStringLiteral("è") << QStringLiteral("È");
         QTest::newRow("y diaeresis") << QStringLiteral("ÿ") << QStringLiteral("Ÿ");
@@ -63,8 +64,10 @@ private slots:
         QTest::newRow("s caron") << QStringLiteral("š") << QStringLiteral("Š");
         QTest::newRow("sharp s stays") << QStringLiteral("ß") << QStringLiteral("ß");
         QTest::newRow("micro stays") << QStringLiteral("µ") << QStringLiteral("µ");
-        QTest::newRow("digit") << "7" << "7";
-        QTest::newRow("backspace") << "\b" << "\b";
+        QTest::newRow("digit") << "7"
+                               << "7";
+        QTest::newRow("backspace") << "\b"
+                                   << "\b";
         QTest::newRow("outside the code page") << QStringLiteral("ł") << QStringLiteral("ł");
     }
     void upperCase()

@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh >/dev/null
+scripts/build.sh --target Tavo >/dev/null
 exec build/app/Tavo "$@"

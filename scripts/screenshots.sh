@@ -39,13 +39,16 @@ shot_pdf booklet_a5_lesson A5 6 No 3
 shot_pdf booklet_a4_lesson A4 6 No 2
 shot_pdf booklet_a4_collated_lesson A4 6 Si 2
 
-# The windows, on a private X server.
+# The windows, on a private X server with a window manager.
 settings A4 6 Si
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp &
 xvfb_pid=$!
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# A window manager gives the windows the focus, as on a desktop.
+openbox --sm-disable >/dev/null 2>&1 &
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
 
 "$work/Tavo" "$learner" &
 tavo_pid=$!

@@ -1,54 +1,46 @@
-#include "widgets/styled_button/drawing/button_renderer.h"
 #include "widgets/styled_button/drawing/caption_text.h"
-#include "widgets/styled_button/drawing/color_math.h"
 
-#include "tests/button_drawing/image_check.h"
+#include "tests/button_drawing/fixture.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QTest>
-
-using namespace Tavo::ButtonDrawing;
 
 namespace {
 
-QFont captionFont()
+// The caption font as the caption measures it (aliased).
+QFontMetrics metrics()
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(13);
+    static const QImage device(1, 1, QImage::Format_RGB32);
+    QFont font = captionFont();
     font.setStyleStrategy(QFont::NoAntialias);
-    return font;
+    return QFontMetrics(font, &device);
 }
 
 int advance(const QString &text)
 {
-    const QImage device(1, 1, QImage::Format_RGB32);
-    return QFontMetrics(captionFont(), &device).horizontalAdvance(text);
+    return metrics().horizontalAdvance(text);
 }
 
-int lineHeight()
+// The caption drawn in the colour on white 80 x 30.
+QImage drawn(const QString &caption, OleColor colour)
 {
-    const QImage device(1, 1, QImage::Format_RGB32);
-    return QFontMetrics(captionFont(), &device).height();
+    QImage image(80, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    CaptionText(caption, captionFont()).draw(image, QRect(0, 0, 80, 30), colour);
+    return image;
 }
 
-PicturePtr picture(int width, int height)
+// A renderer laid out for a caption and a picture of 16 x 12 at the position.
+void layOut(ButtonRenderer &r, const QString &caption, int position, QSize size, int type)
 {
-    auto p = std::make_shared<ButtonPicture>();
-    p->image = QImage(width, height, QImage::Format_RGB32);
-    p->image.fill(Qt::red);
-    return p;
-}
-
-// The bounding box of the pixels of one colour.
-QRect boundsOf(const QImage &image, QRgb colour)
-{
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF))
-                bounds |= QRect(x, y, 1, 1);
-    return bounds;
+    ButtonModel m;
+    m.Caption = caption;
+    m.Font = captionFont();
+    m.PicturePosition = position;
+    m.PictureNormal = solidPicture(16, 12, qRgb(255, 0, 0));
+    r.setClientSize(size.width(), size.height(), type);
+    r.MeasurePicture(m);
+    r.LayoutContent(m);
 }
 
 } // namespace
@@ -58,26 +50,29 @@ class TestCaptionLayout : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(QFontInfo(captionFont()).family() == "Liberation Sans"); }
+    void initTestCase()
+    {
+        QCOMPARE(QFontInfo(captionFont()).family(), QStringLiteral("Liberation Sans"));
+    }
 
     void wrapping_data()
     {
         QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("width"); // -1: exactly the advance of the first line
+        QTest::addColumn<int>("width"); // -1: the advance of the first line and half a space
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("fits on one line")
-            << "Stampa libretto" << 1000 << QStringList{"Stampa libretto"};
-        QTest::newRow("breaks at the space")
-            << "Stampa libretto" << -1 << QStringList{"Stampa", "libretto"};
-        QTest::newRow("long word stands alone")
-            << "Configurazione" << 10 << QStringList{"Configurazione"};
-        QTest::newRow("zero width puts each word on a line")
-            << "A B C" << 0 << QStringList{"A", "B", "C"};
-        QTest::newRow("line break kept") << "Uno\r\nDue" << 1000 << QStringList{"Uno", "Due"};
-        QTest::newRow("ampersand removed") << "&Stampa" << 1000 << QStringList{"Stampa"};
-        QTest::newRow("double ampersand shows one") << "A && B" << 1000 << QStringList{"A & B"};
-        QTest::newRow("trailing ampersand dropped") << "Esci&" << 1000 << QStringList{"Esci"};
-        QTest::newRow("empty caption has no line") << "" << 1000 << QStringList{};
+        const auto row = [](const char *name, const char *caption, int width,
+                            const QStringList &lines) {
+            QTest::newRow(name) << QString(caption) << width << lines;
+        };
+        row("fits on one line", "Stampa libretto", 1000, {"Stampa libretto"});
+        row("breaks at the space", "Stampa libretto", -1, {"Stampa", "libretto"});
+        row("long word stands alone", "Configurazione", 10, {"Configurazione"});
+        row("zero width puts each word on a line", "A B C", 0, {"A", "B", "C"});
+        row("line break kept", "Uno\r\nDue", 1000, {"Uno", "Due"});
+        row("ampersand removed", "&Stampa", 1000, {"Stampa"});
+        row("double ampersand shows one", "A && B", 1000, {"A & B"});
+        row("trailing ampersand dropped", "Esci&", 1000, {"Esci"});
+        row("empty caption has no line", "", 1000, {});
     }
     void wrapping()
     {
@@ -92,32 +87,21 @@ private slots:
     void measureGivesWidestLineAndLineCount()
     {
         const CaptionText caption(QStringLiteral("Esci configurazione"), captionFont());
-        const int width = advance(QStringLiteral("configurazione")) + 1;
-        const QRect measured = caption.measure(QRect(7, 3, width, 100));
-        QCOMPARE(measured.topLeft(), QPoint(7, 3));
-        QCOMPARE(measured.width(), advance(QStringLiteral("configurazione")));
-        QCOMPARE(measured.height(), 2 * lineHeight());
-    }
-
-    void measureOfEmptyCaptionIsEmpty()
-    {
-        const QRect measured = CaptionText(QString(), captionFont()).measure(QRect(7, 3, 50, 9));
-        QCOMPARE(measured, QRect(7, 3, 0, 0));
+        const int width = advance(QStringLiteral("configurazione"));
+        QCOMPARE(caption.measure(QRect(7, 3, width + 1, 100)),
+                 QRect(7, 3, width, 2 * metrics().height()));
+        QCOMPARE(CaptionText(QString(), captionFont()).measure(QRect(7, 3, 50, 9)),
+                 QRect(7, 3, 0, 0));
     }
 
     void ampersandUnderlinesTheNextLetter()
     {
-        const OleColor ink = rgbColor(0, 0, 0);
-        QImage plain(80, 30, QImage::Format_RGB32);
-        plain.fill(Qt::white);
-        QImage marked = plain;
         // Letters without descenders, so that the line is the lowest ink.
-        CaptionText(QStringLiteral("Salva"), captionFont()).draw(plain, QRect(0, 0, 80, 30), ink);
-        CaptionText(QStringLiteral("&Salva"), captionFont()).draw(marked, QRect(0, 0, 80, 30), ink);
-        // The same letters, plus a line under the "S" only.
-        const QRect letters = boundsOf(plain, qRgb(0, 0, 0));
+        const QImage marked = drawn(QStringLiteral("&Salva"), 0);
+        const QRect letters = boundsOf(drawn(QStringLiteral("Salva"), 0), qRgb(0, 0, 0));
         const QRect withLine = boundsOf(marked, qRgb(0, 0, 0));
-        QVERIFY(withLine.bottom() > letters.bottom());
+        QCOMPARE_GT(withLine.bottom(), letters.bottom());
+        // Below the letters, ink under the "S" only.
         const int sLeft = (80 - advance(QStringLiteral("Salva"))) / 2;
         const int sRight = sLeft + advance(QStringLiteral("S"));
         for (int y = letters.bottom() + 1; y <= withLine.bottom(); ++y)
@@ -128,21 +112,15 @@ private slots:
 
     void captionIsAliasedInOneColour()
     {
-        QImage image(80, 30, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        CaptionText(QStringLiteral("Annulla"), captionFont())
-            .draw(image, QRect(0, 0, 80, 30), rgbColor(200, 0, 0));
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) {
-                const QRgb p = image.pixel(x, y) & 0xFFFFFF;
-                QVERIFY(p == 0xFFFFFF || p == (qRgb(200, 0, 0) & 0xFFFFFF));
-            }
-        QVERIFY(boundsOf(image, qRgb(200, 0, 0)).isValid());
+        const QString grid = gridOf(drawn(QStringLiteral("Annulla"), rgbColor(200, 0, 0)),
+                                    {{u'.', qRgb(255, 255, 255)}, {u'#', qRgb(200, 0, 0)}});
+        QVERIFY(grid.contains(u'#'));
+        QVERIFY(!grid.contains(u'?'));
     }
 
     // The caption is placed with integer halves of the free space (toward zero) from the
     // start rectangle of the picture position; the picture sits 4 pixels beside it, or 2
-    // above or below, centred the other way.
+    // above or below, centred the other way. On 121 x 61 with a 16 x 12 picture.
     void layoutByPicturePosition_data()
     {
         QTest::addColumn<int>("position");
@@ -155,61 +133,29 @@ private slots:
     void layoutByPicturePosition()
     {
         QFETCH(int, position);
-        const int w = 121;
-        const int h = 61;
-        const int pw = 16;
-        const int ph = 12;
-        ButtonModel model;
-        model.Caption = QStringLiteral("Stampa");
-        model.Font = captionFont();
-        model.PicturePosition = position;
-        model.PictureNormal = picture(pw, ph);
         ButtonRenderer r;
-        r.setClientSize(w, h, Standard3D);
-        r.MeasurePicture(model);
-        QCOMPARE(r.PictureWidth, pw);
-        QCOMPARE(r.PictureHeight, ph);
-        r.LayoutContent(model);
-
+        layOut(r, QStringLiteral("Stampa"), position, QSize(121, 61), Standard3D);
+        QCOMPARE(QSize(r.PictureWidth, r.PictureHeight), QSize(16, 12));
         const int cw = advance(QStringLiteral("Stampa"));
-        const int ch = lineHeight();
-        QCOMPARE(r.CaptionWidth, cw);
-        QCOMPARE(r.CaptionHeight, ch);
-        int left = 0;
-        int top = 0;
-        int px = 0;
-        int py = 0;
-        switch (position) {
-        case PictureLeft:
-            left = 17 + (w - (17 + cw)) / 2;
-            top = 1 + (h - (1 + ch)) / 2;
-            px = left - pw - 4;
-            py = (h - ph) / 2;
-            break;
-        case PictureRight:
-            left = 1 + (w - (1 + cw) - pw - 4) / 2;
-            top = 1 + (h - (1 + ch)) / 2;
+        const int ch = metrics().height();
+        QCOMPARE(QSize(r.CaptionWidth, r.CaptionHeight), QSize(cw, ch));
+        // Centred caption and picture, then moved per position.
+        int left = 1 + (120 - cw) / 2;
+        int top = 1 + (60 - ch) / 2;
+        int px = (121 - 16) / 2;
+        int py = (61 - 12) / 2;
+        if (position == PictureLeft) {
+            left = 17 + (104 - cw) / 2;
+            px = left - 16 - 4;
+        } else if (position == PictureRight) {
+            left = 1 + (120 - cw - 16 - 4) / 2;
             px = left + cw + 4;
-            py = (h - ph) / 2;
-            break;
-        case PictureTop:
-            left = 1 + (w - (1 + cw)) / 2;
-            top = 13 + (h - (13 + ch)) / 2;
-            px = (w - pw) / 2;
-            py = top - ph - 2;
-            break;
-        case PictureBottom:
-            left = 1 + (w - (1 + cw)) / 2;
-            top = 1 + (h - (1 + ch) - ph - 4) / 2;
-            px = (w - pw) / 2;
+        } else if (position == PictureTop) {
+            top = 13 + (48 - ch) / 2;
+            py = top - 12 - 2;
+        } else if (position == PictureBottom) {
+            top = 1 + (60 - ch - 12 - 4) / 2;
             py = top + ch + 2;
-            break;
-        default:
-            left = 1 + (w - (1 + cw)) / 2;
-            top = 1 + (h - (1 + ch)) / 2;
-            px = (w - pw) / 2;
-            py = (h - ph) / 2;
-            break;
         }
         QCOMPARE(r.CaptionRect, QRect(left, top, cw, ch));
         QCOMPARE(r.CaptionRectDown, QRect(left + 1, top + 1, cw, ch));
@@ -229,40 +175,31 @@ private slots:
     {
         QFETCH(QString, caption);
         QFETCH(int, position);
-        ButtonModel model;
-        model.Caption = caption;
-        model.Font = captionFont();
-        model.PicturePosition = position;
-        model.PictureNormal = picture(16, 12);
         ButtonRenderer r;
-        r.setClientSize(75, 25, GradientRounded);
-        r.MeasurePicture(model);
-        r.LayoutContent(model);
+        layOut(r, caption, position, QSize(75, 25), GradientRounded);
         QCOMPARE(QPoint(r.PictureX, r.PictureY), QPoint((75 - 16) / 2, (25 - 12) / 2));
     }
 
     void noPictureHasZeroSize()
     {
         ButtonModel model;
-        model.PictureOver = picture(16, 16); // never measured
+        model.PictureOver = solidPicture(16, 16, qRgb(255, 0, 0)); // never measured
         ButtonRenderer r;
         r.MeasurePicture(model);
         QCOMPARE(QSize(r.PictureWidth, r.PictureHeight), QSize(0, 0));
     }
 
+    // The corner pixels each shape removes from a 10 x 8 button.
     void region_data()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QList<QPoint>>("removed");
-        const int w = 10;
-        const int h = 8;
-        const QList<QPoint> fourCorners{{0, h - 1}, {w - 1, 0}, {0, 0}, {w - 1, h - 1}};
-        const QList<QPoint> rounded{{0, 0},     {1, 0},     {0, h - 1},     {1, h - 1},
-                                    {w - 2, 0}, {w - 1, 0}, {w - 2, h - 1}, {w - 1, h - 1},
-                                    {0, 1},     {0, h - 2}, {w - 1, 1},     {w - 1, h - 2}};
+        const QList<QPoint> fourCorners{{0, 7}, {9, 0}, {0, 0}, {9, 7}};
+        const QList<QPoint> rounded{{0, 0}, {1, 0}, {0, 7}, {1, 7}, {8, 0}, {9, 0},
+                                    {8, 7}, {9, 7}, {0, 1}, {0, 6}, {9, 1}, {9, 6}};
         QTest::newRow("framed bevel") << int(FramedBevel) << fourCorners;
         QTest::newRow("gradient banded") << int(GradientBanded) << fourCorners;
-        QTest::newRow("shaded frame") << int(ShadedFrame) << QList<QPoint>{{0, h - 1}, {w - 1, 0}};
+        QTest::newRow("shaded frame") << int(ShadedFrame) << QList<QPoint>{{0, 7}, {9, 0}};
         QTest::newRow("gradient rounded") << int(GradientRounded) << rounded;
         QTest::newRow("rounded shaded") << int(RoundedShaded) << rounded;
         QTest::newRow("standard 3D") << int(Standard3D) << QList<QPoint>{};
@@ -298,7 +235,7 @@ private slots:
         QVERIFY(!region.contains(QPoint(29, 13)));
         QVERIFY(region.contains(QPoint(15, 7)));
         QVERIFY(region.contains(QPoint(0, 7)));
-        // The shadow-coloured edge lies inside the region and marks its border on each row.
+        // The shadow-coloured edge lies inside the region.
         for (int y = 0; y < 14; ++y)
             for (int x = 0; x < 30; ++x)
                 if ((r.image().pixel(x, y) & 0xFFFFFF) == 0x808080)

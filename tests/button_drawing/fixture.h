@@ -1,17 +1,51 @@
 #pragma once
 
-// Shared set-up of the look and picture tests: the classic system colours, a pinned font and
-// a renderer laid out for a model.
+// Shared helpers of the drawing tests: images written as character grids, and a renderer set
+// up with the classic system colours and a pinned font.
 
 #include "widgets/styled_button/drawing/button_renderer.h"
 #include "widgets/styled_button/drawing/color_math.h"
 
 #include <QGuiApplication>
+#include <QHash>
+#include <QImage>
 #include <QPalette>
+#include <QStringList>
+#include <QTest>
 
-namespace LookFixture {
+namespace Fixture {
 
 using namespace Tavo::ButtonDrawing;
+
+inline QString rgbText(QRgb c)
+{
+    return QStringLiteral("%1,%2,%3").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
+}
+
+// The image as rows of characters separated by '/': each pixel is the character of its colour
+// in the table, '?' for any other colour.
+inline QString gridOf(const QImage &image, const QHash<QChar, QRgb> &colours)
+{
+    QString grid;
+    for (int y = 0; y < image.height(); ++y) {
+        if (y > 0)
+            grid += u'/';
+        for (int x = 0; x < image.width(); ++x)
+            grid += colours.key(image.pixel(x, y) | 0xFF000000u, u'?');
+    }
+    return grid;
+}
+
+// The bounding box of the pixels of one colour.
+inline QRect boundsOf(const QImage &image, QRgb colour)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
 
 inline QPalette classicPalette()
 {
@@ -45,6 +79,14 @@ inline ButtonModel model(int buttonType)
     return m;
 }
 
+inline PicturePtr solidPicture(int width, int height, QRgb colour)
+{
+    auto picture = std::make_shared<ButtonPicture>();
+    picture->image = QImage(width, height, QImage::Format_RGB32);
+    picture->image.fill(colour);
+    return picture;
+}
+
 // Sizes, colours and layout for the model, as the widget prepares them before a redraw.
 inline void prepare(ButtonRenderer &r, const ButtonModel &m, int width, int height)
 {
@@ -62,20 +104,6 @@ inline QImage draw(const ButtonModel &m, quint8 state, int width = 40, int heigh
     return r.image();
 }
 
-inline QString rgbText(QRgb c)
-{
-    return QStringLiteral("%1,%2,%3").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
-}
+} // namespace Fixture
 
-// The bounding box of the pixels of one colour.
-inline QRect boundsOf(const QImage &image, QRgb colour)
-{
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF))
-                bounds |= QRect(x, y, 1, 1);
-    return bounds;
-}
-
-} // namespace LookFixture
+using namespace Fixture;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QProcessEnvironment>
-#include <QString>
-#include <QStringList>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
 
 // Runs a copy of the real Tavo program in a folder of its own: the program keeps Tavo.cfg and
 // Tavo.txt beside its executable, so each test gets a fresh folder.
@@ -16,13 +16,40 @@ struct Result
 };
 
 // Copies the built executable into folder; false when that fails.
-bool install(const QString &folder);
+inline bool install(const QString &folder)
+{
+    const QString target = QDir(folder).filePath(QStringLiteral("Tavo"));
+    return QFile::copy(QStringLiteral(TAVO_EXECUTABLE), target) &&
+           QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
-// Runs folder/Tavo with the arguments; the environment has no display at all.
-Result run(const QString &folder, const QStringList &arguments,
-           const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
+// Runs folder/Tavo with the arguments, without any display server.
+inline Result run(const QString &folder, const QStringList &arguments)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(folder);
+    process.start(QDir(folder).filePath(QStringLiteral("Tavo")), arguments);
+    Result result;
+    result.finished =
+        process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
+    result.exitCode = process.exitCode();
+    result.standardError = QString::fromLocal8Bit(process.readAllStandardError());
+    return result;
+}
 
 // Writes folder/Tavo.cfg (CR LF lines, ASCII).
-bool writeSettings(const QString &folder, const QStringList &lines);
+inline bool writeSettings(const QString &folder, const QStringList &lines)
+{
+    QFile file(QDir(folder).filePath(QStringLiteral("Tavo.cfg")));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (const QString &line : lines)
+        file.write(line.toLatin1() + "\r\n");
+    return true;
+}
 
 } // namespace TavoRun

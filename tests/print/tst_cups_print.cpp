@@ -1,10 +1,8 @@
-#include "pdf_probe.h"
+#include "print_fixture.h"
 #include "tavo_run.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,33 +10,22 @@
 // (CTest fixture) with its cups-pdf queue TavoPDF. The queue turns the job into a PDF file in
 // the folder cups-pdf is configured to use.
 namespace {
-const QString kQueue = QStringLiteral("TavoPDF");
+const QString kQueue = u"TavoPDF"_s;
 const QString kCupsDir = QStringLiteral(TAVO_CUPS_DIR);
 
 QString readText(const QString &path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()).trimmed() : QString();
+    return QFile::exists(path) ? QString::fromLocal8Bit(readRaw(path)).trimmed() : QString();
 }
 
-QSet<QString> pdfFiles(const QString &folder)
+// The PDFs of this test's job (cups-pdf names the file after the job's title, "Libretto" and
+// the learner) in the queue's folder, which other programs may print to meanwhile.
+QStringList learnerPdfs(const QString &folder)
 {
-    const QStringList names = QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
-    return QSet<QString>(names.begin(), names.end());
-}
-
-// A PDF of this test's job (cups-pdf names the file after the job's title, "Libretto" and the
-// learner) that was not in the folder before and that pdfinfo reads whole. Other programs may
-// print to the same folder meanwhile.
-QString finishedNewPdf(const QString &folder, const QSet<QString> &before)
-{
-    for (const QString &name : pdfFiles(folder)) {
-        const QString path = QDir(folder).filePath(name);
-        if (!before.contains(name) && name.contains(QStringLiteral("LUCIA_FERRARI")) &&
-            PdfProbe::info(path).pages > 0)
-            return path;
-    }
-    return {};
+    QStringList paths;
+    for (const QString &name : QDir(folder).entryList({u"*LUCIA_FERRARI*.pdf"_s}, QDir::Files))
+        paths.append(QDir(folder).filePath(name));
+    return paths;
 }
 } // namespace
 
@@ -49,45 +36,41 @@ class TestCupsPrint : public QObject
 private slots:
     void bookletThroughTheQueue()
     {
-        const QString unavailable = readText(kCupsDir + QStringLiteral("/unavailable"));
+        const QString unavailable = readText(kCupsDir + u"/unavailable"_s);
         if (!unavailable.isEmpty())
-            QSKIP(qPrintable(QStringLiteral("cupsd non avviabile: ") + unavailable));
-        QVERIFY2(qEnvironmentVariable("CUPS_SERVER").endsWith(QStringLiteral("cups.sock")),
+            QSKIP(qPrintable(u"cupsd non avviabile: "_s + unavailable));
+        QVERIFY2(qEnvironmentVariable("CUPS_SERVER").endsWith(u"cups.sock"_s),
                  "CUPS_SERVER must point at the private cupsd");
-        const QString outDir = readText(kCupsDir + QStringLiteral("/pdf-out-dir"));
+        const QString outDir = readText(kCupsDir + u"/pdf-out-dir"_s);
         QVERIFY2(!outDir.isEmpty(), "the fixture did not say where cups-pdf writes");
         // The private cupsd numbers jobs from 1 again, so a file left by an earlier failed run
         // would have the very name of the new one.
-        for (const QString &name : pdfFiles(outDir)) {
-            if (name.contains(QStringLiteral("LUCIA_FERRARI")))
-                QFile::remove(QDir(outDir).filePath(name));
-        }
-        const QSet<QString> before = pdfFiles(outDir);
+        for (const QString &path : learnerPdfs(outDir))
+            QFile::remove(path);
 
         // GIVEN a school printing collated 6-page booklets on A4
         QTemporaryDir dir;
         QVERIFY(TavoRun::install(dir.path()));
-        QVERIFY(TavoRun::writeSettings(
-            dir.path(), {QStringLiteral("0123"), QStringLiteral("AUTOSCUOLA BERICA"), QString(),
-                         QStringLiteral("VIA ROMA 1"), QStringLiteral("VICENZA"),
-                         QStringLiteral("10"), QStringLiteral("15"), QStringLiteral("6"),
-                         QStringLiteral("A4"), QStringLiteral("Si")}));
+        QVERIFY(TavoRun::writeSettings(dir.path(), {u"0123"_s, u"AUTOSCUOLA BERICA"_s, QString(),
+                                                    u"VIA ROMA 1"_s, u"VICENZA"_s, u"10"_s, u"15"_s,
+                                                    u"6"_s, u"A4"_s, u"Si"_s}));
 
         // WHEN the booklet is sent to the queue without a dialog
-        const TavoRun::Result result = TavoRun::run(
-            dir.path(), {QStringLiteral("--stampante"), kQueue, QStringLiteral("--targa"),
-                         QStringLiteral("AB123CD"), QStringLiteral("12VI123456§LUCIA*FERRARI")});
+        const TavoRun::Result result =
+            TavoRun::run(dir.path(), {u"--stampante"_s, kQueue, u"--targa"_s, u"AB123CD"_s,
+                                      u"12VI123456§LUCIA*FERRARI"_s});
         QVERIFY(result.finished);
         QVERIFY2(result.exitCode == 0, qPrintable(result.standardError));
 
         // THEN the queue is remembered as the printer
-        QFile remembered(dir.filePath(QStringLiteral("Tavo.txt")));
-        QVERIFY(remembered.open(QIODevice::ReadOnly));
-        QCOMPARE(remembered.readAll(), QByteArray("AB123CD\r\n\r\nTavoPDF\r\n"));
+        QCOMPARE(readRaw(dir.filePath(u"Tavo.txt"_s)), QByteArray("AB123CD\r\n\r\nTavoPDF\r\n"));
 
         // AND the queue produces the whole booklet: the cover sheet and six sheets
+        // (one that pdfinfo reads whole, so cups-pdf has finished writing it)
         QString pdf;
-        QTRY_VERIFY_WITH_TIMEOUT(!(pdf = finishedNewPdf(outDir, before)).isEmpty(), 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(!(pdf = learnerPdfs(outDir).value(0)).isEmpty() &&
+                                     PdfProbe::info(pdf).pages > 0,
+                                 120000);
         const PdfProbe::Info info = PdfProbe::info(pdf);
         const QString text = PdfProbe::text(pdf);
         QFile::remove(pdf);
@@ -97,10 +80,10 @@ private slots:
                                  ? info.pageSize
                                  : info.pageSize.transposed();
         QVERIFY2(qAbs(sheet.width() - 595) < 1.5 && qAbs(sheet.height() - 842) < 1.5,
-                 qPrintable(QStringLiteral("%1 x %2").arg(sheet.width()).arg(sheet.height())));
-        QVERIFY(text.contains(QStringLiteral("LUCIA FERRARI")));
-        QVERIFY(text.contains(QStringLiteral("VICENZA")));
-        QVERIFY(text.contains(QStringLiteral("4 di 6")));
+                 qPrintable(u"%1 x %2"_s.arg(sheet.width()).arg(sheet.height())));
+        QVERIFY(text.contains(u"LUCIA FERRARI"_s));
+        QVERIFY(text.contains(u"VICENZA"_s));
+        QVERIFY(text.contains(u"4 di 6"_s));
     }
 };
 

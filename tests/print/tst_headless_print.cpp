@@ -1,4 +1,4 @@
-#include "pdf_probe.h"
+#include "print_fixture.h"
 #include "tavo_run.h"
 
 #include <QDir>
@@ -7,32 +7,14 @@
 #include <QTest>
 
 namespace {
-const QString kLearner = QStringLiteral("12VI123456§MARIO*ZANELLATO");
+const QString kLearner = u"12VI123456§MARIO*ZANELLATO"_s;
+const QByteArray kRemembered = "AB123CD\r\nGIUSEPPE VERDI\r\nUfficio\r\n";
 
 QStringList schoolSettings(const QString &pagine, const QString &formato, const QString &fascicola)
 {
-    return {QStringLiteral("0123"),
-            QStringLiteral("AUTOSCUOLA BERICA"),
-            QStringLiteral("DI BIANCHI"),
-            QStringLiteral("VIA ROMA 1"),
-            QStringLiteral("VICENZA"),
-            QStringLiteral("10"),
-            QStringLiteral("15"),
-            pagine,
-            formato,
-            fascicola};
-}
-
-QByteArray readRaw(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool writeRaw(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    return u"0123|AUTOSCUOLA BERICA|DI BIANCHI|VIA ROMA 1|VICENZA|10|15|%1|%2|%3"_s
+        .arg(pagine, formato, fascicola)
+        .split(u'|');
 }
 } // namespace
 
@@ -43,63 +25,52 @@ class TestHeadlessPrint : public QObject
 private slots:
     void pdfWithoutDisplay_data()
     {
-        QTest::addColumn<QStringList>("settings");
+        QTest::addColumn<QStringList>("settings"); // Tavo.cfg, none when empty
+        QTest::addColumn<QStringList>("options");  // before --pdf
         QTest::addColumn<int>("pages");
-        QTest::newRow("A4 collated, 12 pages")
-            << schoolSettings(QStringLiteral("12"), QStringLiteral("A4"), QStringLiteral("Si"))
-            << 13;
-        QTest::newRow("A5, 6 pages")
-            << schoolSettings(QStringLiteral("6"), QStringLiteral("A5"), QStringLiteral("No"))
-            << 14;
-        QTest::newRow("no settings file: A4, 3 pages") << QStringList() << 4;
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QByteArray>("remembered"); // Tavo.txt afterwards
+
+        // Plate and instructor come from Tavo.txt; the remembered printer stays.
+        const QStringList fromFile{u"AB123CD"_s, u"GIUSEPPE VERDI"_s};
+        QTest::newRow("A4 collated, 12 pages") << schoolSettings(u"12"_s, u"A4"_s, u"Si"_s)
+                                               << QStringList() << 13 << fromFile << kRemembered;
+        QTest::newRow("A5, 6 pages") << schoolSettings(u"6"_s, u"A5"_s, u"No"_s) << QStringList()
+                                     << 14 << fromFile << kRemembered;
+        QTest::newRow("no settings file: A4, 3 pages")
+            << QStringList() << QStringList() << 4 << fromFile << kRemembered;
+        // Set as the program sets values: no upper-casing, longer than the 8 a user may type.
+        QTest::newRow("options override remembered values")
+            << QStringList()
+            << QStringList{u"--targa"_s, u"zz999yy-prova"_s, u"--istruttore"_s, u"Luisa Neri"_s}
+            << 4 << QStringList{u"zz999yy-prova"_s, u"Luisa Neri"_s}
+            << QByteArray("zz999yy-prova\r\nLuisa Neri\r\nUfficio\r\n");
     }
 
     void pdfWithoutDisplay()
     {
         QFETCH(QStringList, settings);
+        QFETCH(QStringList, options);
         QFETCH(int, pages);
+        QFETCH(QStringList, texts);
+        QFETCH(QByteArray, remembered);
         QTemporaryDir dir;
         QVERIFY(TavoRun::install(dir.path()));
         if (!settings.isEmpty())
             QVERIFY(TavoRun::writeSettings(dir.path(), settings));
-        QVERIFY(writeRaw(dir.filePath(QStringLiteral("Tavo.txt")),
-                         "AB123CD\r\nGIUSEPPE VERDI\r\nUfficio\r\n"));
-        const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+        QVERIFY(writeRaw(dir.filePath(u"Tavo.txt"_s), kRemembered));
+        const QString pdf = dir.filePath(u"out.pdf"_s);
 
         const TavoRun::Result result =
-            TavoRun::run(dir.path(), {QStringLiteral("--pdf"), pdf, kLearner});
+            TavoRun::run(dir.path(), options + QStringList{u"--pdf"_s, pdf, kLearner});
         QVERIFY(result.finished);
         QVERIFY2(result.exitCode == 0, qPrintable(result.standardError));
 
         QCOMPARE(PdfProbe::info(pdf).pages, pages);
         const QString text = PdfProbe::text(pdf);
-        QVERIFY(text.contains(QStringLiteral("MARIO ZANELLATO")));
-        QVERIFY(text.contains(QStringLiteral("VICENZA")));
-        // Plate and instructor come from Tavo.txt; the remembered printer stays.
-        QVERIFY(text.contains(QStringLiteral("AB123CD")));
-        QVERIFY(text.contains(QStringLiteral("GIUSEPPE VERDI")));
-        QCOMPARE(readRaw(dir.filePath(QStringLiteral("Tavo.txt"))),
-                 QByteArray("AB123CD\r\nGIUSEPPE VERDI\r\nUfficio\r\n"));
-    }
-
-    void optionsOverrideRememberedValues()
-    {
-        QTemporaryDir dir;
-        QVERIFY(TavoRun::install(dir.path()));
-        QVERIFY(writeRaw(dir.filePath(QStringLiteral("Tavo.txt")),
-                         "AB123CD\r\nGIUSEPPE VERDI\r\nUfficio\r\n"));
-        const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
-        // Set as the program sets values: no upper-casing, longer than the 8 a user may type.
-        const TavoRun::Result result =
-            TavoRun::run(dir.path(), {QStringLiteral("--targa"), QStringLiteral("zz999yy-prova"),
-                                      QStringLiteral("--istruttore"), QStringLiteral("Luisa Neri"),
-                                      QStringLiteral("--pdf"), pdf, kLearner});
-        QVERIFY2(result.exitCode == 0, qPrintable(result.standardError));
-        const QString text = PdfProbe::text(pdf);
-        QVERIFY(text.contains(QStringLiteral("zz999yy-prova")));
-        QVERIFY(text.contains(QStringLiteral("Luisa Neri")));
-        QCOMPARE(readRaw(dir.filePath(QStringLiteral("Tavo.txt"))),
-                 QByteArray("zz999yy-prova\r\nLuisa Neri\r\nUfficio\r\n"));
+        for (const QString &expected : texts + QStringList{u"MARIO ZANELLATO"_s, u"VICENZA"_s})
+            QVERIFY2(text.contains(expected), qPrintable(expected));
+        QCOMPARE(readRaw(dir.filePath(u"Tavo.txt"_s)), remembered);
     }
 
     void failures_data()
@@ -107,22 +78,20 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
-        const QString pdf = QStringLiteral("out.pdf");
-        const QString pdfOption = QStringLiteral("--pdf");
+        const QString pdf = u"out.pdf"_s;
+        const QString pdfOption = u"--pdf"_s;
 
-        QTest::newRow("wrong number") << QStringList{pdfOption, pdf, QStringLiteral("12XX123456§A")}
-                                      << 2 << QStringLiteral("Numero autorizzazione errato");
-        QTest::newRow("no section sign")
-            << QStringList{pdfOption, pdf, QStringLiteral("12VI123456")} << 2
-            << QStringLiteral("Numero autorizzazione errato");
-        QTest::newRow("no name") << QStringList{pdfOption, pdf, QStringLiteral("12VI123456§**")}
-                                 << 2 << QStringLiteral("Nome allievo non presente");
+        QTest::newRow("wrong number") << QStringList{pdfOption, pdf, u"12XX123456§A"_s} << 2
+                                      << u"Numero autorizzazione errato"_s;
+        QTest::newRow("no section sign") << QStringList{pdfOption, pdf, u"12VI123456"_s} << 2
+                                         << u"Numero autorizzazione errato"_s;
+        QTest::newRow("no name") << QStringList{pdfOption, pdf, u"12VI123456§**"_s} << 2
+                                 << u"Nome allievo non presente"_s;
         QTest::newRow("unknown printer")
-            << QStringList{QStringLiteral("--stampante"), QStringLiteral("NessunaCoda"), kLearner}
-            << 1 << QStringLiteral("Stampante sconosciuta: NessunaCoda");
-        QTest::newRow("missing folder")
-            << QStringList{pdfOption, QStringLiteral("manca/out.pdf"), kLearner} << 1
-            << QStringLiteral("Impossibile scrivere il file PDF");
+            << QStringList{u"--stampante"_s, u"NessunaCoda"_s, kLearner} << 1
+            << u"Stampante sconosciuta: NessunaCoda"_s;
+        QTest::newRow("missing folder") << QStringList{pdfOption, u"manca/out.pdf"_s, kLearner} << 1
+                                        << u"Impossibile scrivere il file PDF"_s;
     }
 
     void failures()
@@ -138,7 +107,7 @@ private slots:
         QVERIFY2(result.standardError.contains(message), qPrintable(result.standardError));
         // Nothing printed, nothing remembered.
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList({QStringLiteral("Tavo")}));
+                 QStringList({u"Tavo"_s}));
     }
 };
 

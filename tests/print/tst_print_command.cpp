@@ -1,10 +1,11 @@
-#include "pdf_probe.h"
 #include "print/print_command.h"
+#include "print_fixture.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -16,38 +17,34 @@ namespace {
 const QSizeF kA5Portrait(148 / 25.4 * 72, 210 / 25.4 * 72);
 const QSizeF kA4Landscape(297 / 25.4 * 72, 210 / 25.4 * 72);
 
-// The PDF writer gives sizes in whole points.
-bool sameSheet(QSizeF actual, QSizeF expected)
-{
-    return qAbs(actual.width() - expected.width()) < 0.6 &&
-           qAbs(actual.height() - expected.height()) < 0.6;
-}
-
 PrintInput learner()
 {
-    return {QStringLiteral("12VI123456"), QStringLiteral("MARIO ZANELLATO"),
-            QStringLiteral("AB123CD"), QStringLiteral("GIUSEPPE VERDI")};
+    return {u"12VI123456"_s, u"MARIO ZANELLATO"_s, u"AB123CD"_s, u"GIUSEPPE VERDI"_s};
 }
 
-Settings settings(const QString &formato, const QString &pagine, bool fascicola)
+Settings settings(const QString &formato, const QString &pagine, bool fascicola = false)
 {
     Settings s = Settings::defaults();
-    s.CfgAutoscuola1 = QStringLiteral("AUTOSCUOLA BERICA");
+    s.CfgAutoscuola1 = u"AUTOSCUOLA BERICA"_s;
     s.CfgFormato = formato;
     s.CfgPagine = pagine;
     s.CfgFascicola = fascicola;
     return s;
 }
 
-QByteArray readRaw(const QString &path)
+// Prints to the PDF file pdfName inside dir, which is also the folder of Tavo.txt.
+PrintOutcome printPdf(const QTemporaryDir &dir, const Settings &s,
+                      const QString &pdfName = u"libretto.pdf"_s,
+                      const RememberedValues &remembered = {}, const PrintInput &in = learner())
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    return printBooklet(in, s, remembered, dir.path(),
+                        {PrintTarget::Kind::Pdf, dir.filePath(pdfName)}, nullptr);
 }
 
-PrintTarget pdfTarget(const QString &path)
+QStringList entries(const QString &folder)
 {
-    return {PrintTarget::Kind::Pdf, path};
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                                  QDir::Name);
 }
 } // namespace
 
@@ -61,29 +58,21 @@ private slots:
         QTest::addColumn<QString>("formato");
         QTest::addColumn<QString>("pagine");
         QTest::addColumn<bool>("fascicola");
+        QTest::addColumn<int>("n");
         QTest::addColumn<int>("pages");
-        QTest::addColumn<QSizeF>("pageSize");
 
         // A5: cover, back, then original and copy of each page: 2 + 2n.
-        QTest::newRow("A5, 3 pages")
-            << QStringLiteral("A5") << QStringLiteral("3") << false << 8 << kA5Portrait;
-        QTest::newRow("A5, 12 pages")
-            << QStringLiteral("A5") << QStringLiteral("12") << false << 26 << kA5Portrait;
+        QTest::newRow("A5, 3 pages") << u"A5"_s << u"3"_s << false << 3 << 8;
+        QTest::newRow("A5, 12 pages") << u"A5"_s << u"12"_s << false << 12 << 26;
         // A4: the cover sheet and one sheet per page: 1 + n.
-        QTest::newRow("A4, 3 pages")
-            << QStringLiteral("A4") << QStringLiteral("3") << false << 4 << kA4Landscape;
-        QTest::newRow("A4, 6 pages")
-            << QStringLiteral("A4") << QStringLiteral("6") << false << 7 << kA4Landscape;
-        QTest::newRow("A4 collated, 12 pages")
-            << QStringLiteral("A4") << QStringLiteral("12") << true << 13 << kA4Landscape;
-        // The count is read as a number: "&HC" is 12.
-        QTest::newRow("A4, hexadecimal count")
-            << QStringLiteral("A4") << QStringLiteral("&HC") << false << 13 << kA4Landscape;
+        QTest::newRow("A4, 3 pages") << u"A4"_s << u"3"_s << false << 3 << 4;
+        QTest::newRow("A4, 6 pages") << u"A4"_s << u"6"_s << false << 6 << 7;
+        QTest::newRow("A4 collated, 12 pages") << u"A4"_s << u"12"_s << true << 12 << 13;
+        // The count is read as a number and printed as one: "&HC" is 12.
+        QTest::newRow("A4, hexadecimal count") << u"A4"_s << u"&HC"_s << false << 12 << 13;
         // Below 1 only the report header prints.
-        QTest::newRow("A5, no pages")
-            << QStringLiteral("A5") << QStringLiteral("0") << false << 2 << kA5Portrait;
-        QTest::newRow("A4, no pages")
-            << QStringLiteral("A4") << QStringLiteral("-3") << false << 1 << kA4Landscape;
+        QTest::newRow("A5, no pages") << u"A5"_s << u"0"_s << false << 0 << 2;
+        QTest::newRow("A4, no pages") << u"A4"_s << u"-3"_s << false << -3 << 1;
     }
 
     void pdfHasEveryPage()
@@ -91,44 +80,37 @@ private slots:
         QFETCH(QString, formato);
         QFETCH(QString, pagine);
         QFETCH(bool, fascicola);
+        QFETCH(int, n);
         QFETCH(int, pages);
-        QFETCH(QSizeF, pageSize);
+        const QSizeF pageSize = formato == u"A5"_s ? kA5Portrait : kA4Landscape;
 
         QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("libretto.pdf"));
-        const PrintOutcome outcome = printBooklet(learner(), settings(formato, pagine, fascicola),
-                                                  {}, dir.path(), pdfTarget(pdf), nullptr);
+        const PrintOutcome outcome = printPdf(dir, settings(formato, pagine, fascicola));
         QVERIFY2(outcome.status == PrintOutcome::Status::Printed, qPrintable(outcome.error));
 
+        const QString pdf = dir.filePath(u"libretto.pdf"_s);
         const PdfProbe::Info info = PdfProbe::info(pdf);
         QVERIFY2(info.error.isEmpty(), qPrintable(info.error));
         QCOMPARE(info.pages, pages);
-        QVERIFY2(sameSheet(info.pageSize, pageSize), qPrintable(QStringLiteral("%1 x %2 pt")
-                                                                    .arg(info.pageSize.width())
-                                                                    .arg(info.pageSize.height())));
+        // The PDF writer gives sizes in whole points.
+        QVERIFY2(
+            qAbs(info.pageSize.width() - pageSize.width()) < 0.6 &&
+                qAbs(info.pageSize.height() - pageSize.height()) < 0.6,
+            qPrintable(u"%1 x %2 pt"_s.arg(info.pageSize.width()).arg(info.pageSize.height())));
 
         const QString text = PdfProbe::text(pdf);
-        QVERIFY(text.contains(QStringLiteral("MARIO ZANELLATO")));
-        QVERIFY(text.contains(QStringLiteral("VICENZA")));
-        QVERIFY(text.contains(QStringLiteral("AUTOSCUOLA BERICA")));
+        QVERIFY(text.contains(u"MARIO ZANELLATO"_s));
+        QVERIFY(text.contains(u"VICENZA"_s));
+        QVERIFY(text.contains(u"AUTOSCUOLA BERICA"_s));
+        if (n > 0) {
+            QVERIFY(text.contains(u"%1 di %1"_s.arg(n)));
+            // The statement wraps after "COMPONE".
+            QVERIFY(text.contains(u"DI %1 COPPIE DI PAGINE IN ORIGINALE E COPIA"_s.arg(n)));
+        }
+        if (pagine.startsWith(u'&'))
+            QVERIFY(!text.contains(pagine));
         // Nothing but the booklet is left in the folder (the temporary file is gone).
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-                 QStringList({QStringLiteral("Tavo.txt"), QStringLiteral("libretto.pdf")}));
-    }
-
-    void pageNumbersComeFromTheCount()
-    {
-        QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("libretto.pdf"));
-        const PrintOutcome outcome =
-            printBooklet(learner(), settings(QStringLiteral("A4"), QStringLiteral("&HC"), false),
-                         {}, dir.path(), pdfTarget(pdf), nullptr);
-        QVERIFY2(outcome.status == PrintOutcome::Status::Printed, qPrintable(outcome.error));
-        const QString text = PdfProbe::text(pdf);
-        QVERIFY(text.contains(QStringLiteral("12 di 12")));
-        QVERIFY(!text.contains(QStringLiteral("&HC")));
-        // The statement wraps after "COMPONE".
-        QVERIFY(text.contains(QStringLiteral("DI 12 COPPIE DI PAGINE IN ORIGINALE E COPIA")));
+        QCOMPARE(entries(dir.path()), QStringList({u"Tavo.txt"_s, u"libretto.pdf"_s}));
     }
 
     void marginsMoveThePrint_data()
@@ -138,11 +120,9 @@ private slots:
         QTest::addColumn<double>("right"); // points, against the print without margins
         QTest::addColumn<double>("down");
         // Whole millimetres × 72 / 25.4 points.
-        QTest::newRow("defaults 10 and 15")
-            << QStringLiteral("10") << QStringLiteral("15") << 28.346 << 42.520;
-        QTest::newRow("20 and 0") << QStringLiteral("20") << QStringLiteral("0") << 56.693 << 0.0;
-        QTest::newRow("halves go to even")
-            << QStringLiteral("14.5") << QStringLiteral("10.5") << 39.685 << 28.346;
+        QTest::newRow("defaults 10 and 15") << u"10"_s << u"15"_s << 28.346 << 42.520;
+        QTest::newRow("20 and 0") << u"20"_s << u"0"_s << 56.693 << 0.0;
+        QTest::newRow("halves go to even") << u"14.5"_s << u"10.5"_s << 39.685 << 28.346;
     }
 
     void marginsMoveThePrint()
@@ -154,162 +134,130 @@ private slots:
 
         QTemporaryDir dir;
         QPointF position[2];
-        const QString lefts[2] = {QStringLiteral("0"), margineSx};
-        const QString tops[2] = {QStringLiteral("0"), margineTop};
+        const QString lefts[2] = {u"0"_s, margineSx};
+        const QString tops[2] = {u"0"_s, margineTop};
         for (int i = 0; i < 2; ++i) {
-            Settings s = settings(QStringLiteral("A5"), QStringLiteral("3"), false);
+            Settings s = settings(u"A5"_s, u"3"_s);
             s.CfgMargineSx = lefts[i];
             s.CfgMargineTop = tops[i];
-            const QString pdf = dir.filePath(QStringLiteral("m%1.pdf").arg(i));
-            QCOMPARE(printBooklet(learner(), s, {}, dir.path(), pdfTarget(pdf), nullptr).status,
-                     PrintOutcome::Status::Printed);
-            position[i] = PdfProbe::wordPosition(pdf, 1, QStringLiteral("ZANELLATO"));
+            const QString pdf = u"m%1.pdf"_s.arg(i);
+            QCOMPARE(printPdf(dir, s, pdf).status, PrintOutcome::Status::Printed);
+            position[i] = PdfProbe::wordPosition(dir.filePath(pdf), 1, u"ZANELLATO"_s);
             QVERIFY(position[i].x() >= 0);
         }
         const QPointF shift = position[1] - position[0];
         QVERIFY2(qAbs(shift.x() - right) < 0.05 && qAbs(shift.y() - down) < 0.05,
-                 qPrintable(QStringLiteral("%1, %2").arg(shift.x()).arg(shift.y())));
+                 qPrintable(u"%1, %2"_s.arg(shift.x()).arg(shift.y())));
     }
 
-    void rememberedValuesCreatedWhenAbsent()
+    void rememberedValues_data()
     {
-        QTemporaryDir dir;
-        const PrintOutcome outcome =
-            printBooklet(learner(), settings(QStringLiteral("A4"), QStringLiteral("3"), false), {},
-                         dir.path(), pdfTarget(dir.filePath(QStringLiteral("l.pdf"))), nullptr);
-        QCOMPARE(outcome.status, PrintOutcome::Status::Printed);
-        // A PDF is no printer: the remembered printer (none) stays.
-        QCOMPARE(readRaw(dir.filePath(QStringLiteral("Tavo.txt"))),
-                 QByteArray("AB123CD\r\nGIUSEPPE VERDI\r\n\r\n"));
-    }
+        QTest::addColumn<QStringList>("before"); // plate, instructor, printer
+        QTest::addColumn<QByteArray>("file");    // Tavo.txt before the print, if any
+        QTest::addColumn<QString>("istruttore");
+        QTest::addColumn<QByteArray>("after");
 
-    void rememberedValuesKeepThePrinterOnPdf()
-    {
-        QTemporaryDir dir;
-        const RememberedValues before{QStringLiteral("XY999ZZ"), QStringLiteral("ANNA"),
-                                      QStringLiteral("Ufficio")};
-        PrintInput in = learner();
-        in.istruttore = QStringLiteral("NICOLÒ");
-        QCOMPARE(printBooklet(in, settings(QStringLiteral("A5"), QStringLiteral("3"), false),
-                              before, dir.path(), pdfTarget(dir.filePath(QStringLiteral("l.pdf"))),
-                              nullptr)
-                     .status,
-                 PrintOutcome::Status::Printed);
+        // A PDF is no printer: the remembered printer (none, or Ufficio) stays.
+        QTest::newRow("created when absent")
+            << QStringList{QString(), QString(), QString()} << QByteArray() << u"GIUSEPPE VERDI"_s
+            << QByteArray("AB123CD\r\nGIUSEPPE VERDI\r\n\r\n");
         // Windows-1252: Ò is the byte 0xD2.
-        QCOMPARE(readRaw(dir.filePath(QStringLiteral("Tavo.txt"))),
-                 QByteArray("AB123CD\r\nNICOL\xD2\r\nUfficio\r\n"));
-    }
-
-    void rememberedValuesUntouchedWhenUnchanged()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Tavo.txt"));
+        QTest::newRow("changed, printer kept")
+            << QStringList{u"XY999ZZ"_s, u"ANNA"_s, u"Ufficio"_s} << QByteArray() << u"NICOLÒ"_s
+            << QByteArray("AB123CD\r\nNICOL\xD2\r\nUfficio\r\n");
         // Same values, but a lone LF inside the file: a rewrite would turn it into CR LF.
-        {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("AB123CD\nGIUSEPPE VERDI\r\nUfficio\r\n");
-        }
-        const RememberedValues same{QStringLiteral("AB123CD"), QStringLiteral("GIUSEPPE VERDI"),
-                                    QStringLiteral("Ufficio")};
-        QCOMPARE(printBooklet(learner(), settings(QStringLiteral("A4"), QStringLiteral("3"), false),
-                              same, dir.path(), pdfTarget(dir.filePath(QStringLiteral("l.pdf"))),
-                              nullptr)
-                     .status,
-                 PrintOutcome::Status::Printed);
-        QCOMPARE(readRaw(path), QByteArray("AB123CD\nGIUSEPPE VERDI\r\nUfficio\r\n"));
+        QTest::newRow("untouched when unchanged")
+            << QStringList{u"AB123CD"_s, u"GIUSEPPE VERDI"_s, u"Ufficio"_s}
+            << QByteArray("AB123CD\nGIUSEPPE VERDI\r\nUfficio\r\n") << u"GIUSEPPE VERDI"_s
+            << QByteArray("AB123CD\nGIUSEPPE VERDI\r\nUfficio\r\n");
+        QTest::newRow("comparison is case-sensitive")
+            << QStringList{u"ab123cd"_s, u"GIUSEPPE VERDI"_s, QString()} << QByteArray()
+            << u"GIUSEPPE VERDI"_s << QByteArray("AB123CD\r\nGIUSEPPE VERDI\r\n\r\n");
     }
 
-    void comparisonIsCaseSensitive()
+    void rememberedValues()
     {
+        QFETCH(QStringList, before);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, istruttore);
+        QFETCH(QByteArray, after);
+
         QTemporaryDir dir;
-        const RememberedValues lower{QStringLiteral("ab123cd"), QStringLiteral("GIUSEPPE VERDI"),
-                                     QString()};
-        QCOMPARE(printBooklet(learner(), settings(QStringLiteral("A4"), QStringLiteral("3"), false),
-                              lower, dir.path(), pdfTarget(dir.filePath(QStringLiteral("l.pdf"))),
-                              nullptr)
-                     .status,
-                 PrintOutcome::Status::Printed);
-        QCOMPARE(readRaw(dir.filePath(QStringLiteral("Tavo.txt"))),
-                 QByteArray("AB123CD\r\nGIUSEPPE VERDI\r\n\r\n"));
+        const QString path = dir.filePath(u"Tavo.txt"_s);
+        if (!file.isEmpty())
+            QVERIFY(writeRaw(path, file));
+        PrintInput in = learner();
+        in.istruttore = istruttore;
+        const PrintOutcome outcome = printPdf(dir, settings(u"A4"_s, u"3"_s), u"l.pdf"_s,
+                                              {before[0], before[1], before[2]}, in);
+        QCOMPARE(outcome.status, PrintOutcome::Status::Printed);
+        QCOMPARE(readRaw(path), after);
     }
 
     void failureLeavesNoFiles_data()
     {
         QTest::addColumn<QString>("pdfName"); // relative to the folder
+        QTest::addColumn<QString>("printer"); // a print queue instead of the PDF, if set
         QTest::addColumn<QString>("margineSx");
         QTest::addColumn<QString>("pagine");
-        QTest::addColumn<QString>("errorPart");
+        QTest::addColumn<QString>("nome");  // instead of the learner's, if set
+        QTest::addColumn<QString>("error"); // a pattern
 
-        QTest::newRow("missing folder") << QStringLiteral("manca/l.pdf") << QStringLiteral("10")
-                                        << QStringLiteral("3") << QStringLiteral("PDF");
+        const QString pdf = u"l.pdf"_s;
+        QTest::newRow("missing folder")
+            << u"manca/l.pdf"_s << QString() << u"10"_s << u"3"_s << QString() << u"PDF"_s;
         // The target is a folder: the finished file cannot take its place.
-        QTest::newRow("target is a folder") << QStringLiteral("cartella") << QStringLiteral("10")
-                                            << QStringLiteral("3") << QStringLiteral("PDF");
-        QTest::newRow("margin overflow") << QStringLiteral("l.pdf") << QStringLiteral("1491309")
-                                         << QStringLiteral("3") << QStringLiteral("1491309");
-        QTest::newRow("page count overflow") << QStringLiteral("l.pdf") << QStringLiteral("10")
-                                             << QStringLiteral("1E10") << QStringLiteral("1E10");
+        QTest::newRow("target is a folder")
+            << u"cartella"_s << QString() << u"10"_s << u"3"_s << QString() << u"PDF"_s;
+        QTest::newRow("margin overflow")
+            << pdf << QString() << u"1491309"_s << u"3"_s << QString() << u"1491309"_s;
+        QTest::newRow("page count overflow")
+            << pdf << QString() << u"10"_s << u"1E10"_s << QString() << u"1E10"_s;
         QTest::newRow("page number too long")
-            << QStringLiteral("l.pdf") << QStringLiteral("10") << QStringLiteral("1000")
-            << QStringLiteral("100 di 1000");
+            << pdf << QString() << u"10"_s << u"1000"_s << QString() << u"100 di 1000"_s;
+        QTest::newRow("unchecked input")
+            << pdf << QString() << u"10"_s << u"3"_s << u"  "_s << u"^Nome allievo non presente$"_s;
+        QTest::newRow("unknown printer")
+            << pdf << u"NessunaCodaConQuestoNome"_s << u"10"_s << u"3"_s << QString()
+            << u"^Stampante sconosciuta: NessunaCodaConQuestoNome$"_s;
     }
 
     void failureLeavesNoFiles()
     {
         QFETCH(QString, pdfName);
+        QFETCH(QString, printer);
         QFETCH(QString, margineSx);
         QFETCH(QString, pagine);
-        QFETCH(QString, errorPart);
+        QFETCH(QString, nome);
+        QFETCH(QString, error);
 
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cartella")));
-        Settings s = settings(QStringLiteral("A4"), pagine, false);
+        QVERIFY(QDir(dir.path()).mkdir(u"cartella"_s));
+        Settings s = settings(u"A4"_s, pagine);
         s.CfgMargineSx = margineSx;
-        const PrintOutcome outcome =
-            printBooklet(learner(), s, {}, dir.path(), pdfTarget(dir.filePath(pdfName)), nullptr);
+        PrintInput in = learner();
+        if (!nome.isEmpty())
+            in.nome = nome;
+        const PrintTarget target = printer.isEmpty()
+                                       ? PrintTarget{PrintTarget::Kind::Pdf, dir.filePath(pdfName)}
+                                       : PrintTarget{PrintTarget::Kind::Printer, printer};
+        const PrintOutcome outcome = printBooklet(in, s, {}, dir.path(), target, nullptr);
         QCOMPARE(outcome.status, PrintOutcome::Status::Failed);
-        QVERIFY2(outcome.error.contains(errorPart), qPrintable(outcome.error));
+        QVERIFY2(QRegularExpression(error).match(outcome.error).hasMatch(),
+                 qPrintable(outcome.error));
         // No Tavo.txt, no PDF, no temporary file: only the folder made above.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList({QStringLiteral("cartella")}));
-        QVERIFY(QDir(dir.filePath(QStringLiteral("cartella"))).isEmpty());
+        QCOMPARE(entries(dir.path()), QStringList({u"cartella"_s}));
+        QVERIFY(QDir(dir.filePath(u"cartella"_s)).isEmpty());
     }
 
     void failedRememberWriteIsAFailure()
     {
         QTemporaryDir dir;
         // A folder named Tavo.txt cannot be replaced by the file.
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tavo.txt")));
-        const PrintOutcome outcome =
-            printBooklet(learner(), settings(QStringLiteral("A4"), QStringLiteral("3"), false), {},
-                         dir.path(), pdfTarget(dir.filePath(QStringLiteral("l.pdf"))), nullptr);
+        QVERIFY(QDir(dir.path()).mkdir(u"Tavo.txt"_s));
+        const PrintOutcome outcome = printPdf(dir, settings(u"A4"_s, u"3"_s));
         QCOMPARE(outcome.status, PrintOutcome::Status::Failed);
         QVERIFY(!outcome.error.isEmpty());
-    }
-
-    void uncheckedInputIsRefused()
-    {
-        QTemporaryDir dir;
-        PrintInput in = learner();
-        in.nome = QStringLiteral("  ");
-        const PrintOutcome outcome =
-            printBooklet(in, settings(QStringLiteral("A4"), QStringLiteral("3"), false), {},
-                         dir.path(), pdfTarget(dir.filePath(QStringLiteral("l.pdf"))), nullptr);
-        QCOMPARE(outcome.status, PrintOutcome::Status::Failed);
-        QCOMPARE(outcome.error, QStringLiteral("Nome allievo non presente"));
-        QVERIFY(QDir(dir.path()).isEmpty());
-    }
-
-    void unknownPrinterIsAFailure()
-    {
-        QTemporaryDir dir;
-        const PrintOutcome outcome = printBooklet(
-            learner(), settings(QStringLiteral("A4"), QStringLiteral("3"), false), {}, dir.path(),
-            {PrintTarget::Kind::Printer, QStringLiteral("NessunaCodaConQuestoNome")}, nullptr);
-        QCOMPARE(outcome.status, PrintOutcome::Status::Failed);
-        QCOMPARE(outcome.error, QStringLiteral("Stampante sconosciuta: NessunaCodaConQuestoNome"));
-        QVERIFY(QDir(dir.path()).isEmpty());
     }
 
     void cancelledDialogStillRemembers()
@@ -327,14 +275,12 @@ private slots:
         });
         closer.start(20);
         const PrintOutcome outcome =
-            printBooklet(learner(), settings(QStringLiteral("A4"), QStringLiteral("3"), false), {},
-                         dir.path(), {}, nullptr);
+            printBooklet(learner(), settings(u"A4"_s, u"3"_s), {}, dir.path(), {}, nullptr);
         closer.stop();
         QVERIFY(rejected);
         QCOMPARE(outcome.status, PrintOutcome::Status::Cancelled);
-        const QByteArray expected = QByteArray("AB123CD\r\nGIUSEPPE VERDI\r\n") +
-                                    outcome.printerName.toLatin1() + QByteArray("\r\n");
-        QCOMPARE(readRaw(dir.filePath(QStringLiteral("Tavo.txt"))), expected);
+        QCOMPARE(readRaw(dir.filePath(u"Tavo.txt"_s)),
+                 "AB123CD\r\nGIUSEPPE VERDI\r\n" + outcome.printerName.toLatin1() + "\r\n");
     }
 };
 

@@ -19,7 +19,8 @@ namespace {
 const QString kMainTitle = QStringLiteral("Stampa Libretti Guide versione 1.4");
 const QString kConfigTitle = QStringLiteral("Configurazione programma");
 const QString kMessageTitle = QStringLiteral("Tavo");
-constexpr int kWait = 20000;
+// Generous: the first print dialog of a run asks CUPS for its printers, slow on a busy machine.
+constexpr int kWait = 60000;
 
 // Centre of a control given in twips (left, top, width, height) inside the window's client
 // area, in pixels at 96 DPI (15 twips a pixel).

@@ -62,13 +62,13 @@ QString printedText(const ReportControl &control, const ReportDataSource *rows, 
 }
 
 void paintControl(QPainter &painter, const ReportControl &control, const TwipsToDevice &toDevice,
-                  int sliceTop, const QString &text)
+                  int sliceTop, const QString &text, TextBoxLayoutCache &textBoxes)
 {
     switch (control.kind()) {
     case ReportControl::Kind::Label:
     case ReportControl::Kind::Field:
         paintTextBox(painter, toDevice.rect(control.box(), sliceTop), text,
-                     control.font().toQFont(), control.hAlign(), control.vAlign());
+                     control.font().toQFont(), control.hAlign(), control.vAlign(), &textBoxes);
         break;
     case ReportControl::Kind::Shape:
         painter.setPen(outlinePen(ReportControl::LineStyle::Solid, *painter.device()));
@@ -123,7 +123,7 @@ void ReportRenderer::paintPage(int index, QPainter &painter) const
         if (!page.holds(control.top()))
             continue;
         paintControl(painter, control, toDevice, page.sliceTop,
-                     printedText(control, m_layout.dataSource(), page.row));
+                     printedText(control, m_layout.dataSource(), page.row), m_textBoxes);
     }
     painter.restore();
 }

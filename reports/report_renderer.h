@@ -2,6 +2,7 @@
 
 #include "reports/report_layout.h"
 #include "reports/report_page.h"
+#include "reports/report_text_box.h"
 
 class QPainter;
 
@@ -28,6 +29,9 @@ public:
 
 private:
     const ReportLayout &m_layout;
+    // Text boxes already laid out on an earlier page; the layout's texts are part of the key,
+    // so a text changed between pages is laid out afresh.
+    mutable TextBoxLayoutCache m_textBoxes;
 };
 
 } // namespace Tavo::Reports

@@ -76,36 +76,75 @@ QStringList wrapText(const QString &text, const QFontMetricsF &metrics, qreal wi
     return lines;
 }
 
-void paintTextBox(QPainter &painter, const QRectF &box, const QString &text, const QFont &font,
-                  ReportControl::HAlign hAlign, ReportControl::VAlign vAlign)
+TextBoxLines layTextBox(const QString &text, const QFont &font, const QPaintDevice &device,
+                        QSizeF size, ReportControl::HAlign hAlign, ReportControl::VAlign vAlign)
 {
-    const QFontMetricsF metrics(font, painter.device());
-    const QStringList lines = wrapText(text, metrics, box.width());
-    if (lines.isEmpty())
-        return;
+    TextBoxLines laid;
+    const QFontMetricsF metrics(font, const_cast<QPaintDevice *>(&device));
+    laid.lines = wrapText(text, metrics, size.width());
+    if (laid.lines.isEmpty())
+        return laid;
 
     const qreal lineHeight = metrics.lineSpacing();
-    const qreal blockHeight = lines.size() * lineHeight - metrics.leading();
-    qreal y = box.top();
+    const qreal blockHeight = laid.lines.size() * lineHeight - metrics.leading();
+    qreal y = 0;
     if (vAlign == ReportControl::VAlign::Middle)
-        y += (box.height() - blockHeight) / 2;
+        y += (size.height() - blockHeight) / 2;
     else if (vAlign == ReportControl::VAlign::Bottom)
-        y += box.height() - blockHeight;
+        y += size.height() - blockHeight;
+    for (const QString &line : std::as_const(laid.lines)) {
+        const qreal lineWidth = metrics.horizontalAdvance(line);
+        qreal x = 0;
+        if (hAlign == ReportControl::HAlign::Right)
+            x += size.width() - lineWidth;
+        else if (hAlign == ReportControl::HAlign::Center)
+            x += (size.width() - lineWidth) / 2;
+        laid.baselines.append(QPointF(x, y + metrics.ascent()));
+        y += lineHeight;
+    }
+    return laid;
+}
+
+const TextBoxLines &TextBoxLayoutCache::lines(const QString &text, const QFont &font,
+                                              const QPaintDevice &device, QSizeF size,
+                                              ReportControl::HAlign hAlign,
+                                              ReportControl::VAlign vAlign)
+{
+    // Everything the layout depends on: text, font, box, alignment and the device's resolution.
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
+                            .arg(font.key())
+                            .arg(size.width(), 0, 'g', 17)
+                            .arg(size.height(), 0, 'g', 17)
+                            .arg(device.logicalDpiX())
+                            .arg(device.logicalDpiY())
+                            .arg(int(hAlign))
+                            .arg(int(vAlign))
+                            .arg(text);
+    auto found = m_boxes.constFind(key);
+    if (found == m_boxes.constEnd())
+        found = m_boxes.insert(key, layTextBox(text, font, device, size, hAlign, vAlign));
+    return *found;
+}
+
+void paintTextBox(QPainter &painter, const QRectF &box, const QString &text, const QFont &font,
+                  ReportControl::HAlign hAlign, ReportControl::VAlign vAlign,
+                  TextBoxLayoutCache *cache)
+{
+    if (!painter.device())
+        return;
+    const TextBoxLines laid =
+        cache ? cache->lines(text, font, *painter.device(), box.size(), hAlign, vAlign)
+              : layTextBox(text, font, *painter.device(), box.size(), hAlign, vAlign);
+    if (laid.lines.isEmpty())
+        return;
 
     painter.save();
     painter.setClipRect(box, Qt::IntersectClip);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    for (const QString &line : lines) {
-        const qreal lineWidth = metrics.horizontalAdvance(line);
-        qreal x = box.left();
-        if (hAlign == ReportControl::HAlign::Right)
-            x += box.width() - lineWidth;
-        else if (hAlign == ReportControl::HAlign::Center)
-            x += (box.width() - lineWidth) / 2;
+    for (qsizetype i = 0; i < laid.lines.size(); ++i) {
         // drawText at a point prints the string as it is: no mnemonic, no reflow.
-        painter.drawText(QPointF(x, y + metrics.ascent()), line);
-        y += lineHeight;
+        painter.drawText(box.topLeft() + laid.baselines.at(i), laid.lines.at(i));
     }
     painter.restore();
 }

@@ -255,6 +255,29 @@ private Q_SLOTS:
         QVERIFY(Ink::inkBox(paint(*layout, -1)).isNull());
     }
 
+    // One renderer prints the whole booklet and remembers the text boxes it laid out: a value
+    // that changes from page to page must still be printed anew on each.
+    void sameRendererPrintsEachPagesOwnValue()
+    {
+        const auto layout = probeLayout();
+        const TableRows rows({{{QStringLiteral("pagina"), QStringLiteral("1 di 6")}},
+                              {{QStringLiteral("pagina"), QStringLiteral("12 di 12")}}});
+        layout->setDataSource(&rows);
+        const ReportRenderer renderer(*layout);
+        const auto valueInk = [&](int page) {
+            QImage image = Ink::sheet({700, 500}, imageDpi);
+            QPainter painter(&image);
+            renderer.paintPage(page, painter);
+            painter.end();
+            return Ink::inkBox(image, QRect(at(0, 2000), QSize(300, 30)));
+        };
+        const QRect short1 = valueInk(1);
+        const QRect long2 = valueInk(2);
+        QVERIFY(!short1.isNull());
+        QVERIFY2(long2.width() > short1.width(), "the second page prints its own, longer value");
+        QCOMPARE(valueInk(1), short1);
+    }
+
     // The back of the A5 cover starts at PageBreak1: the fold line Line28, whose top is at the
     // break (6520), is drawn at the top margin of the back, from x = 709 to 7228.
     void backOfCoverMovesUpByTheBreak()

@@ -3,8 +3,11 @@
 #include "print/headless_print.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char *argv[])
 {
@@ -23,6 +26,14 @@ int main(int argc, char *argv[])
     // Printing without windows must work where no display is available.
     if (commandLine.isHeadless() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The calling program reads our standard error: services and scheduled jobs have no runtime
+    // folder, and Qt would note that there. A private one for the run keeps the output clean.
+    std::optional<QTemporaryDir> runtimeFolder;
+    if (commandLine.isHeadless() && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        runtimeFolder.emplace();
+        if (runtimeFolder->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavo"));

@@ -5,6 +5,7 @@
 #include "app/core/twips.h"
 #include "app/upper_case_line_edit.h"
 #include "config/form_cfg.h"
+#include "config/group_box_look.h"
 #include "print/print_command.h"
 #include "widgets/styled_button/stored_buttons.h"
 #include "widgets/styled_button/styled_button.h"
@@ -136,12 +137,7 @@ QGroupBox *Form1::addFrame(const QString &name, const QString &caption, const QR
     auto *frame = new QGroupBox(caption, this);
     frame->setObjectName(name);
     frame->setFont(boldFont());
-    // As on Windows, the caption sits on the frame's top line, which runs through its middle.
-    const int captionMiddle = QFontMetrics(frame->font()).height() / 2;
-    frame->setStyleSheet(QStringLiteral("QGroupBox { border: 1px solid #a0a0a0; margin-top: %1px; }"
-                                        "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
-                                        " padding: 0 2px; background-color: white; }")
-                             .arg(captionMiddle));
+    setCaptionOnFrameLine(frame);
     frame->setGeometry(geometry);
     return frame;
 }

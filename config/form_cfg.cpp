@@ -3,6 +3,7 @@
 #include "app/core/settings.h"
 #include "app/core/twips.h"
 #include "config/digit_key_filter.h"
+#include "config/group_box_look.h"
 #include "config/line_break_validator.h"
 #include "config/link_label.h"
 #include "config/support_mail.h"
@@ -129,13 +130,7 @@ void FormCfg::createPrintParameters()
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(twips(1200, 2640, 7215, 2295));
     Frame2->setFont(font());
-    // As on Windows (and on the main window), the caption sits on the frame's top line.
-    const int captionMiddle = QFontMetrics(Frame2->font()).height() / 2;
-    Frame2->setStyleSheet(
-        QStringLiteral("QGroupBox { border: 1px solid #a0a0a0; margin-top: %1px; }"
-                       "QGroupBox::title { subcontrol-origin: margin; left: 6px;"
-                       " padding: 0 2px; background-color: white; }")
-            .arg(captionMiddle));
+    setCaptionOnFrameLine(Frame2);
 
     const auto right = Qt::AlignRight | Qt::AlignTop;
     const auto left = Qt::AlignLeft | Qt::AlignTop;

@@ -10,7 +10,6 @@
 #include "widgets/styled_button/stored_buttons.h"
 #include "widgets/styled_button/styled_button.h"
 
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>

@@ -83,6 +83,8 @@ private:
     void waitForProgramEnd();
     // Waits for the program to end after a print and for the queue's PDF.
     void waitForPrintedPdf(QString *pdf);
+    // The same, giving the PDF's text.
+    void waitForPrintedText(QString *text);
     QString folderFile(const QString &name) const { return m_folder->filePath(name); }
 
     XSession m_x;
@@ -182,6 +184,14 @@ void TestJourneys::waitForPrintedPdf(QString *pdf)
     QVERIFY2(!pdf->isEmpty(), "the queue produced no PDF");
 }
 
+void TestJourneys::waitForPrintedText(QString *text)
+{
+    QString pdf;
+    waitForPrintedPdf(&pdf);
+    if (!pdf.isEmpty())
+        *text = runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+}
+
 void TestJourneys::startedWithLearnerPrintsWithSpace()
 {
     // GIVEN a remembered plate and instructor, no printer yet: the print dialog offers the
@@ -195,11 +205,8 @@ void TestJourneys::startedWithLearnerPrintsWithSpace()
     acceptPrintDialog();
 
     // THEN the booklet is printed, the printer is remembered and the program has ended
-    QString pdf;
-    waitForPrintedPdf(&pdf);
-    if (QTest::currentTestFailed())
-        return;
-    const QString text = runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QString text;
+    waitForPrintedText(&text);
     QVERIFY(text.contains(QLatin1String("MARIO ROSSI")));
     QVERIFY(text.contains(QLatin1String("VICENZA")));
     QCOMPARE(readAll(folderFile(QStringLiteral("Tavo.txt"))),
@@ -232,11 +239,8 @@ void TestJourneys::wrongNumberIsCorrectedInPlace()
     m_x.click(main, kStampa.x(), kStampa.y());
     acceptPrintDialog();
 
-    QString pdf;
-    waitForPrintedPdf(&pdf);
-    if (QTest::currentTestFailed())
-        return;
-    const QString text = runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QString text;
+    waitForPrintedText(&text);
     QVERIFY(text.contains(QLatin1String("12VI123456")));
     QVERIFY(text.contains(QLatin1String("LUIGI VERDI")));
 }

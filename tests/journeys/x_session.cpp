@@ -61,27 +61,35 @@ bool XSession::start(QString *error)
 
 bool XSession::startWindowManager(QString *error)
 {
-    m_windowManager.setProcessEnvironment(environment());
-    m_windowManager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_windowManager.setStandardOutputFile(QProcess::nullDevice());
-    m_windowManager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-    if (!m_windowManager.waitForStarted(5000)) {
-        *error = QStringLiteral("openbox cannot start: ") + m_windowManager.errorString();
-        return false;
+    // On a busy machine openbox may take a while, and now and then it gives up at start:
+    // it gets a second chance before the journeys are given up.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        stop(m_windowManager);
+        m_windowManager.setProcessEnvironment(environment());
+        m_windowManager.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_windowManager.setStandardOutputFile(QProcess::nullDevice());
+        m_windowManager.start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+        if (!m_windowManager.waitForStarted(5000)) {
+            *error = QStringLiteral("openbox cannot start: ") + m_windowManager.errorString();
+            return false;
+        }
+        // The window manager is ready once it has announced itself on the root window.
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 30000 && m_windowManager.state() == QProcess::Running) {
+            QProcess probe;
+            probe.setProcessEnvironment(environment());
+            probe.start(QStringLiteral("xprop"),
+                        {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+            if (probe.waitForFinished(5000) && probe.readAllStandardOutput().contains("window id"))
+                return true;
+            QThread::msleep(100);
+        }
+        *error = m_windowManager.state() == QProcess::Running
+                     ? QStringLiteral("openbox did not take over the display")
+                     : QStringLiteral("openbox ended at start (status %1)")
+                           .arg(m_windowManager.exitCode());
     }
-    // The window manager is ready once it has announced itself on the root window.
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 10000) {
-        QProcess probe;
-        probe.setProcessEnvironment(environment());
-        probe.start(QStringLiteral("xprop"),
-                    {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
-        if (probe.waitForFinished(3000) && probe.readAllStandardOutput().contains("window id"))
-            return true;
-        QThread::msleep(100);
-    }
-    *error = QStringLiteral("openbox did not take over the display");
     return false;
 }
 

@@ -1,5 +1,5 @@
-#include "app/core/command_line.h"
 #include "app/main_window.h"
+#include "core/command_line.h"
 #include "print/headless_print.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "app/typing_rules.h"
 
-#include "app/core/windows1252.h"
+#include "core/windows1252.h"
 
 #include <algorithm>
 

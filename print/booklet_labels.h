@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/settings.h"
+#include "core/settings.h"
 #include "print/booklet_pages.h"
 #include "print/print_command.h"
 

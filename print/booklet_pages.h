@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/settings.h"
+#include "core/settings.h"
 #include "print/tabella_pagine.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #include "print/headless_print.h"
 
-#include "app/core/remembered_values.h"
-#include "app/core/settings.h"
+#include "core/remembered_values.h"
+#include "core/settings.h"
 #include "print/print_command.h"
 
 #include <QPrinterInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/command_line.h"
+#include "core/command_line.h"
 
 #include <QString>
 

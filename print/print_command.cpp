@@ -1,6 +1,6 @@
 #include "print/print_command.h"
 
-#include "app/core/province_table.h"
+#include "core/province_table.h"
 #include "print/booklet_labels.h"
 #include "print/booklet_pages.h"
 #include "print/booklet_printing.h"

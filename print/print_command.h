@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/core/remembered_values.h"
-#include "app/core/settings.h"
+#include "core/remembered_values.h"
+#include "core/settings.h"
 
 #include <QString>
 

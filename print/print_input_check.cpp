@@ -1,7 +1,7 @@
 #include "print/print_command.h"
 
-#include "app/core/numeric_value.h"
-#include "app/core/province_table.h"
+#include "core/numeric_value.h"
+#include "core/province_table.h"
 
 namespace Tavo {
 

@@ -1,6 +1,6 @@
 #include "print/print_units.h"
 
-#include "app/core/numeric_value.h"
+#include "core/numeric_value.h"
 
 #include <limits>
 

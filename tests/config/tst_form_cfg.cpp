@@ -1,6 +1,6 @@
-#include "app/core/settings.h"
 #include "config/form_cfg.h"
 #include "config/support_mail.h"
+#include "core/settings.h"
 
 #include <QApplication>
 #include <QCheckBox>

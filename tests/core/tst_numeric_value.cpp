@@ -1,4 +1,4 @@
-#include "app/core/numeric_value.h"
+#include "core/numeric_value.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "app/core/province_converter.h"
-#include "app/core/province_table.h"
+#include "core/province_converter.h"
+#include "core/province_table.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "app/core/text_lines.h"
+#include "core/text_lines.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "app/core/remembered_values.h"
+#include "core/remembered_values.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
-#include "app/core/settings.h"
+#include "core/settings.h"
 
-#include "app/core/numeric_value.h"
+#include "core/numeric_value.h"
 
 #include <QDir>
 

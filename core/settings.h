@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/text_lines.h"
+#include "core/text_lines.h"
 
 #include <QString>
 

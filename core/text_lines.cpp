@@ -1,6 +1,6 @@
-#include "app/core/text_lines.h"
+#include "core/text_lines.h"
 
-#include "app/core/windows1252.h"
+#include "core/windows1252.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/core/province_table.h"
+#include "core/province_table.h"
 
 namespace Tavo {
 

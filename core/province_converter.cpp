@@ -1,6 +1,6 @@
-#include "app/core/province_converter.h"
+#include "core/province_converter.h"
 
-#include "app/core/text_lines.h"
+#include "core/text_lines.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "app/core/command_line.h"
+#include "core/command_line.h"
 
-#include "app/core/windows1252.h"
+#include "core/windows1252.h"
 
 #include <QStringDecoder>
 

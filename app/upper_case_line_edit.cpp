@@ -1,6 +1,6 @@
 #include "app/upper_case_line_edit.h"
 
-#include "app/typing_rules.h"
+#include "core/typing_rules.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

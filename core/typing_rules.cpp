@@ -1,4 +1,4 @@
-#include "app/typing_rules.h"
+#include "core/typing_rules.h"
 
 #include "core/windows1252.h"
 

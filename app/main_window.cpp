@@ -1,14 +1,14 @@
 #include "app/main_window.h"
 
-#include "app/upper_case_line_edit.h"
 #include "config/form_cfg.h"
-#include "config/group_box_look.h"
 #include "core/command_line.h"
 #include "core/province_converter.h"
 #include "core/twips.h"
 #include "print/print_command.h"
+#include "widgets/group_box_look.h"
 #include "widgets/styled_button/stored_buttons.h"
 #include "widgets/styled_button/styled_button.h"
+#include "widgets/upper_case_line_edit.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
 #include "config/form_cfg.h"
 
 #include "config/digit_key_filter.h"
-#include "config/group_box_look.h"
 #include "config/line_break_validator.h"
 #include "config/link_label.h"
 #include "config/support_mail.h"
 #include "core/settings.h"
 #include "core/twips.h"
+#include "widgets/group_box_look.h"
 #include "widgets/styled_button/stored_buttons.h"
 #include "widgets/styled_button/styled_button.h"
 

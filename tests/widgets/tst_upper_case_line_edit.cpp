@@ -1,4 +1,4 @@
-#include "app/upper_case_line_edit.h"
+#include "widgets/upper_case_line_edit.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "config/group_box_look.h"
+#include "widgets/group_box_look.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 #include "widgets/styled_button/drawing/picture_blitter.h"
 #include "widgets/styled_button/drawing/pixel_canvas.h"
 
-#include "tests/button_drawing/fixture.h"
+#include "fixture.h"
 
 namespace {
 

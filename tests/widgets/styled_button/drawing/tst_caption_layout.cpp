@@ -1,6 +1,6 @@
 #include "widgets/styled_button/drawing/caption_text.h"
 
-#include "tests/button_drawing/fixture.h"
+#include "fixture.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "tests/button_drawing/fixture.h"
+#include "fixture.h"
 
 namespace {
 

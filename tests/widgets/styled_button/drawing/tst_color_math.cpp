@@ -1,7 +1,7 @@
 #include "widgets/styled_button/drawing/picture_blitter.h"
 #include "widgets/styled_button/drawing/system_colors.h"
 
-#include "tests/button_drawing/fixture.h"
+#include "fixture.h"
 
 namespace {
 

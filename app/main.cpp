@@ -35,13 +35,16 @@ int main(int argc, char *argv[])
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
     }
 
+    // Printing without windows needs no widgets: the lighter QGuiApplication starts faster.
+    if (commandLine.isHeadless()) {
+        QGuiApplication app(argc, argv);
+        QGuiApplication::setApplicationName(QStringLiteral("Tavo"));
+        return Tavo::runHeadlessPrint(commandLine, QCoreApplication::applicationDirPath());
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavo"));
-    const QString folder = QCoreApplication::applicationDirPath();
-    if (commandLine.isHeadless())
-        return Tavo::runHeadlessPrint(commandLine, folder);
-
-    Tavo::Form1 window(folder, commandLine.argumentString);
+    Tavo::Form1 window(QCoreApplication::applicationDirPath(), commandLine.argumentString);
     window.show();
     const int status = app.exec();
     return status != 0 ? status : window.exitStatus();

@@ -5,35 +5,29 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 namespace Tavo::BookletPrinting {
 
-void setUpPage(QPrinter &printer, BookletPages::Layout layout)
+void setUpPage(QPagedPaintDevice &device, BookletPages::Layout layout)
 {
-    printer.setFullPage(true);
     const bool a4 = BookletPages::isA4(layout);
-    printer.setPageSize(QPageSize(a4 ? QPageSize::A4 : QPageSize::A5));
-    printer.setPageOrientation(a4 ? QPageLayout::Landscape : QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    device.setPageLayout(QPageLayout(QPageSize(a4 ? QPageSize::A4 : QPageSize::A5),
+                                     a4 ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
 }
 
-QString printPages(const Reports::ReportLayout &report, QPrinter &printer)
+QString printPages(const Reports::ReportLayout &report, QPagedPaintDevice &device,
+                   const QString &name)
 {
-    const QString name = printer.outputFormat() == QPrinter::PdfFormat
-                             ? QStringLiteral("il file PDF")
-                             : QStringLiteral("la stampante %1").arg(printer.printerName());
-    if (!printer.isValid())
-        return QStringLiteral("Impossibile usare %1").arg(name);
-
     const Reports::ReportRenderer renderer(report);
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return QStringLiteral("Impossibile avviare la stampa su %1").arg(name);
     const int pages = renderer.pageCount();
     for (int page = 0; page < pages; ++page) {
-        if (page > 0 && !printer.newPage()) {
+        if (page > 0 && !device.newPage()) {
             painter.end();
             return QStringLiteral("Stampa interrotta a pagina %1 su %2").arg(page + 1).arg(name);
         }

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace Tavo::Reports {
 class ReportLayout;
@@ -12,13 +12,16 @@ class ReportLayout;
 
 namespace Tavo::BookletPrinting {
 
-// Paper and orientation of the layout: A5 portrait, or A4 in landscape (set explicitly, since
-// the default paper follows the locale). Positions are measured from the sheet's edge: full-page
-// mode and no margins of the printer's own.
-void setUpPage(QPrinter &printer, BookletPages::Layout layout);
+// Paper and orientation of the layout on a printer or a PDF writer: A5 portrait, or A4 in
+// landscape (set explicitly, since a printer's default paper follows the locale), without
+// margins, so that positions are measured from the sheet's edge. A printer must also be in
+// full-page mode.
+void setUpPage(QPagedPaintDevice &device, BookletPages::Layout layout);
 
-// Paints every page of the report on the printer, one sheet each. Returns an Italian message
-// when the printer cannot start, take a new page or finish; empty when all pages went out.
-QString printPages(const Reports::ReportLayout &report, QPrinter &printer);
+// Paints every page of the report on the device, one sheet each. `deviceName` names the device
+// in messages ("il file PDF", "la stampante Ufficio"). Returns an Italian message when the
+// device cannot start, take a new page or finish; empty when all pages went out.
+QString printPages(const Reports::ReportLayout &report, QPagedPaintDevice &device,
+                   const QString &deviceName);
 
 } // namespace Tavo::BookletPrinting

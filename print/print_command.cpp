@@ -9,6 +9,7 @@
 #include "print/tabella_pagine.h"
 #include "reports/report_layout.h"
 
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -17,6 +18,9 @@
 namespace Tavo {
 
 namespace {
+// The resolution of a PDF, as of QPrinter::HighResolution.
+constexpr int kPrinterResolution = 1200;
+
 PrintOutcome failure(const QString &message)
 {
     PrintOutcome outcome;
@@ -60,6 +64,79 @@ PreparedReport prepareReport(const PrintInput &input, const Settings &settings,
     prepared.report->setDataSource(&table);
     return prepared;
 }
+
+QString documentName(const PrintInput &input)
+{
+    return QStringLiteral("Libretto %1").arg(input.nome.trimmed());
+}
+
+// Writes the booklet to a PDF file with QPdfWriter: no printer and no print system are needed.
+PrintOutcome printToPdf(const Reports::ReportLayout &report, BookletPages::Layout layout,
+                        const PrintInput &input, const QString &fileName)
+{
+    // The file is written under a temporary name and put in place only when complete.
+    PdfOutputFile pdf(fileName);
+    if (const QString error = pdf.reserve(); !error.isEmpty())
+        return failure(error);
+    {
+        QPdfWriter writer(pdf.temporaryPath());
+        writer.setResolution(kPrinterResolution);
+        writer.setTitle(documentName(input));
+        writer.setCreator(QStringLiteral("Tavo"));
+        BookletPrinting::setUpPage(writer, layout);
+        if (const QString error =
+                BookletPrinting::printPages(report, writer, QStringLiteral("il file PDF"));
+            !error.isEmpty())
+            return failure(error);
+    }
+    if (const QString error = pdf.commit(); !error.isEmpty())
+        return failure(error);
+    PrintOutcome outcome;
+    outcome.status = PrintOutcome::Status::Printed;
+    return outcome;
+}
+
+// Prints the booklet on a named queue, or on the one chosen in the printer dialog (which offers
+// the remembered printer first). printerName of the outcome is the printer used or chosen.
+PrintOutcome printToPrinter(const Reports::ReportLayout &report, BookletPages::Layout layout,
+                            const PrintInput &input, const PrintTarget &target,
+                            const QString &rememberedPrinter, QWidget *dialogParent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName(input));
+    if (target.kind == PrintTarget::Kind::Printer) {
+        // An unknown name is ignored by QPrinter, so the name is read back.
+        if (!target.name.isEmpty())
+            printer.setPrinterName(target.name);
+        if (target.name.isEmpty() || printer.printerName() != target.name)
+            return failure(QStringLiteral("Stampante sconosciuta: %1").arg(target.name));
+    } else if (!rememberedPrinter.isEmpty()) {
+        printer.setPrinterName(rememberedPrinter);
+    }
+    printer.setFullPage(true);
+    BookletPrinting::setUpPage(printer, layout);
+
+    PrintOutcome outcome;
+    outcome.status = PrintOutcome::Status::Printed;
+    if (target.kind == PrintTarget::Kind::Dialog) {
+        QPrintDialog dialog(&printer, dialogParent);
+        if (dialog.exec() != QDialog::Accepted)
+            outcome.status = PrintOutcome::Status::Cancelled;
+    }
+    outcome.printerName = printer.printerName();
+    if (outcome.status != PrintOutcome::Status::Printed)
+        return outcome;
+
+    // The dialog may have sent the booklet to a file instead.
+    const QString name = printer.outputFormat() == QPrinter::PdfFormat
+                             ? QStringLiteral("il file PDF")
+                             : QStringLiteral("la stampante %1").arg(printer.printerName());
+    if (!printer.isValid())
+        return failure(QStringLiteral("Impossibile usare %1").arg(name));
+    if (const QString error = BookletPrinting::printPages(report, printer, name); !error.isEmpty())
+        return failure(error);
+    return outcome;
+}
 } // namespace
 
 PrintOutcome printBooklet(const PrintInput &input, const Settings &settings,
@@ -75,53 +152,18 @@ PrintOutcome printBooklet(const PrintInput &input, const Settings &settings,
     if (!prepared.error.isEmpty())
         return failure(prepared.error);
 
-    // The temporary PDF must outlive the printer that writes it, hence declared first.
-    std::optional<PdfOutputFile> pdf;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Libretto %1").arg(input.nome.trimmed()));
-    switch (target.kind) {
-    case PrintTarget::Kind::Pdf:
-        // Never setPrinterName here: an empty name would be taken as "print to PDF" anyway,
-        // and a queue name would switch away from the file.
-        pdf.emplace(target.name);
-        if (const QString error = pdf->reserve(); !error.isEmpty())
-            return failure(error);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf->temporaryPath());
-        break;
-    case PrintTarget::Kind::Printer:
-        // An unknown name is ignored by QPrinter, so the name is read back.
-        if (!target.name.isEmpty())
-            printer.setPrinterName(target.name);
-        if (target.name.isEmpty() || printer.printerName() != target.name)
-            return failure(QStringLiteral("Stampante sconosciuta: %1").arg(target.name));
-        break;
-    case PrintTarget::Kind::Dialog:
-        if (!remembered.stampante.isEmpty())
-            printer.setPrinterName(remembered.stampante);
-        break;
-    }
-    BookletPrinting::setUpPage(printer, layout);
-
     PrintOutcome outcome;
-    outcome.status = PrintOutcome::Status::Printed;
-    if (target.kind == PrintTarget::Kind::Dialog) {
-        QPrintDialog dialog(&printer, dialogParent);
-        if (dialog.exec() != QDialog::Accepted)
-            outcome.status = PrintOutcome::Status::Cancelled;
+    if (target.kind == PrintTarget::Kind::Pdf) {
+        outcome = printToPdf(*prepared.report, layout, input, target.name);
+        // A PDF file is no printer: the remembered one stays as it was.
+        outcome.printerName = remembered.stampante;
+    } else {
+        outcome = printToPrinter(*prepared.report, layout, input, target, remembered.stampante,
+                                 dialogParent);
     }
-    if (outcome.status == PrintOutcome::Status::Printed) {
-        if (const QString error = BookletPrinting::printPages(*prepared.report, printer);
-            !error.isEmpty())
-            return failure(error);
-        if (pdf) {
-            if (const QString error = pdf->commit(); !error.isEmpty())
-                return failure(error);
-        }
-    }
+    if (outcome.status == PrintOutcome::Status::Failed)
+        return outcome;
 
-    // A PDF file is no printer: the remembered one stays as it was.
-    outcome.printerName = pdf ? remembered.stampante : printer.printerName();
     const RememberedValues current{input.targa, input.istruttore, outcome.printerName};
     if (current != remembered) {
         if (const TextLines::WriteResult written = RememberedValues::write(folder, current);

@@ -66,10 +66,13 @@ void paintControl(QPainter &painter, const ReportControl &control, const TwipsTo
 {
     switch (control.kind()) {
     case ReportControl::Kind::Label:
-    case ReportControl::Kind::Field:
-        paintTextBox(painter, toDevice.rect(control.box(), sliceTop), text,
-                     control.font().toQFont(), control.hAlign(), control.vAlign(), &textBoxes);
+    case ReportControl::Kind::Field: {
+        const QRectF box = toDevice.rect(control.box(), sliceTop);
+        paintTextBox(painter, box,
+                     textBoxes.lines(text, control.font(), *painter.device(), box.size(),
+                                     control.hAlign(), control.vAlign()));
         break;
+    }
     case ReportControl::Kind::Shape:
         painter.setPen(outlinePen(ReportControl::LineStyle::Solid, *painter.device()));
         painter.setBrush(Qt::NoBrush);

@@ -1,22 +1,28 @@
 #include "reports/report_text_box.h"
 
 #include <QPainter>
+#include <QTextLayout>
 
 namespace Tavo::Reports {
 
 namespace {
 
-// Splits a word wider than the box into pieces that fit, at least one character each.
+// Splits a word wider than the box into pieces that fit, at least one character each. The
+// characters' advances are summed, so a long word costs one measure per character.
 QStringList breakWord(const QString &word, const QFontMetricsF &metrics, qreal width)
 {
     QStringList pieces;
     QString piece;
+    qreal pieceWidth = 0;
     for (const QChar character : word) {
-        if (!piece.isEmpty() && metrics.horizontalAdvance(piece + character) > width) {
+        const qreal advance = metrics.horizontalAdvance(character);
+        if (!piece.isEmpty() && pieceWidth + advance > width) {
             pieces.append(piece);
             piece.clear();
+            pieceWidth = 0;
         }
         piece += character;
+        pieceWidth += advance;
     }
     if (!piece.isEmpty())
         pieces.append(piece);
@@ -24,15 +30,26 @@ QStringList breakWord(const QString &word, const QFontMetricsF &metrics, qreal w
 }
 
 // Wraps one paragraph. Blanks between words on the same line are kept as typed ("A     G");
-// the blanks at a wrap point are dropped, as are blanks at the end of the paragraph.
-void wrapParagraph(const QString &paragraph, const QFontMetricsF &metrics, qreal width,
+// the blanks at a wrap point are dropped, as are blanks at the end of the paragraph. Without
+// kerning, a line is as wide as its pieces together, so each word is measured once, with the
+// blanks before it.
+void wrapParagraph(QStringView paragraph, const QFontMetricsF &metrics, qreal width,
                    QStringList &lines)
 {
+    // Most texts fit their box: one measure settles it.
     const qsizetype size = paragraph.size();
+    qsizetype end = size;
+    while (end > 0 && paragraph.at(end - 1) == QLatin1Char(' '))
+        --end;
+    if (metrics.horizontalAdvance(paragraph.first(end).toString()) <= width) {
+        lines.append(paragraph.first(end).toString());
+        return;
+    }
     const auto blank = [&](qsizetype i) {
         return paragraph.at(i) == QLatin1Char(' ');
     };
     QString line;
+    qreal lineWidth = 0;
     qsizetype i = 0;
     while (i < size) {
         const qsizetype blanksStart = i;
@@ -43,23 +60,71 @@ void wrapParagraph(const QString &paragraph, const QFontMetricsF &metrics, qreal
             ++i;
         if (wordStart == i)
             break;
-        const QString word = paragraph.mid(wordStart, i - wordStart);
-        const QString candidate = line + paragraph.mid(blanksStart, wordStart - blanksStart) + word;
-        if (metrics.horizontalAdvance(candidate) <= width) {
-            line = candidate;
+        const QStringView spacedWord = paragraph.mid(blanksStart, i - blanksStart);
+        const qreal spacedWidth = metrics.horizontalAdvance(spacedWord.toString());
+        if (lineWidth + spacedWidth <= width) {
+            line += spacedWord;
+            lineWidth += spacedWidth;
             continue;
         }
         if (!line.isEmpty())
             lines.append(line);
-        if (metrics.horizontalAdvance(word) <= width) {
+        const QString word = paragraph.mid(wordStart, i - wordStart).toString();
+        const qreal wordWidth = metrics.horizontalAdvance(word);
+        if (wordWidth <= width) {
             line = word;
+            lineWidth = wordWidth;
             continue;
         }
         QStringList pieces = breakWord(word, metrics, width);
         line = pieces.takeLast();
+        lineWidth = metrics.horizontalAdvance(line);
         lines.append(pieces);
     }
     lines.append(line);
+}
+
+void moveGlyphs(QList<QGlyphRun> &runs, QPointF offset)
+{
+    for (QGlyphRun &run : runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF &position : positions)
+            position += offset;
+        run.setPositions(positions);
+    }
+}
+
+// One line shaped once: its glyphs, placed from the start of its baseline, and its width.
+struct ShapedLine
+{
+    QList<QGlyphRun> glyphs;
+    qreal width = 0;
+};
+
+ShapedLine shapeLine(const QString &line, const QFont &font, QPaintDevice *device)
+{
+    ShapedLine shaped;
+    QTextLayout layout(line, font, device);
+    layout.beginLayout();
+    QTextLine textLine = layout.createLine();
+    if (textLine.isValid())
+        textLine.setNumColumns(line.size());
+    layout.endLayout();
+    if (!textLine.isValid())
+        return shaped;
+    shaped.width = textLine.naturalTextWidth();
+    shaped.glyphs = layout.glyphRuns();
+    moveGlyphs(shaped.glyphs, QPointF(0, -textLine.ascent()));
+    return shaped;
+}
+
+// The text without the blanks at its end, which never print.
+QString withoutTrailingBlanks(const QString &text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.first(end);
 }
 
 } // namespace
@@ -71,7 +136,7 @@ QStringList wrapText(const QString &text, const QFontMetricsF &metrics, qreal wi
         return lines;
     QString normalized = text;
     normalized.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    for (const QString &paragraph : normalized.split(QLatin1Char('\n')))
+    for (const QStringView paragraph : QStringView(normalized).split(QLatin1Char('\n')))
         wrapParagraph(paragraph, metrics, width, lines);
     return lines;
 }
@@ -80,73 +145,103 @@ TextBoxLines layTextBox(const QString &text, const QFont &font, const QPaintDevi
                         QSizeF size, ReportControl::HAlign hAlign, ReportControl::VAlign vAlign)
 {
     TextBoxLines laid;
-    const QFontMetricsF metrics(font, const_cast<QPaintDevice *>(&device));
-    laid.lines = wrapText(text, metrics, size.width());
-    if (laid.lines.isEmpty())
+    if (text.trimmed().isEmpty())
         return laid;
+    QPaintDevice *paintDevice = const_cast<QPaintDevice *>(&device);
+    // A font made for the device is resolved once, not again by each measure and line.
+    const QFont deviceFont(font, paintDevice);
+    const QFontMetricsF metrics(deviceFont, paintDevice);
 
+    // Most texts are a single line that fits its box: shaped once, measured by that shaping.
+    QList<ShapedLine> shaped;
+    if (!text.contains(QLatin1Char('\n'))) {
+        const QString line = withoutTrailingBlanks(text);
+        ShapedLine whole = shapeLine(line, deviceFont, paintDevice);
+        if (whole.width <= size.width()) {
+            laid.lines = {line};
+            shaped = {whole};
+        }
+    }
+    if (laid.lines.isEmpty())
+        laid.lines = wrapText(text, metrics, size.width());
+
+    // A block of n lines is n line spacings high, less the leading under the last line.
     const qreal lineHeight = metrics.lineSpacing();
-    const qreal blockHeight = laid.lines.size() * lineHeight - metrics.leading();
+    const auto blockHeight = [&](qsizetype n) {
+        return n * lineHeight - metrics.leading();
+    };
+    qsizetype fitting = 1;
+    while (fitting < laid.lines.size() && blockHeight(fitting + 1) <= size.height())
+        ++fitting;
+    laid.lines.resize(fitting);
+    laid.clipped = blockHeight(fitting) > size.height();
+    for (qsizetype i = shaped.size(); i < fitting; ++i)
+        shaped.append(shapeLine(laid.lines.at(i), deviceFont, paintDevice));
+
     qreal y = 0;
     if (vAlign == ReportControl::VAlign::Middle)
-        y += (size.height() - blockHeight) / 2;
+        y += (size.height() - blockHeight(fitting)) / 2;
     else if (vAlign == ReportControl::VAlign::Bottom)
-        y += size.height() - blockHeight;
-    for (const QString &line : std::as_const(laid.lines)) {
-        const qreal lineWidth = metrics.horizontalAdvance(line);
+        y += size.height() - blockHeight(fitting);
+    for (ShapedLine &line : shaped) {
+        laid.clipped = laid.clipped || line.width > size.width();
         qreal x = 0;
         if (hAlign == ReportControl::HAlign::Right)
-            x += size.width() - lineWidth;
+            x += size.width() - line.width;
         else if (hAlign == ReportControl::HAlign::Center)
-            x += (size.width() - lineWidth) / 2;
-        laid.baselines.append(QPointF(x, y + metrics.ascent()));
+            x += (size.width() - line.width) / 2;
+        const QPointF baseline(x, y + metrics.ascent());
+        laid.baselines.append(baseline);
+        moveGlyphs(line.glyphs, baseline);
+        laid.glyphs.append(line.glyphs);
         y += lineHeight;
     }
     return laid;
 }
 
-const TextBoxLines &TextBoxLayoutCache::lines(const QString &text, const QFont &font,
+const TextBoxLines &TextBoxLayoutCache::lines(const QString &text, const ReportFont &font,
                                               const QPaintDevice &device, QSizeF size,
                                               ReportControl::HAlign hAlign,
                                               ReportControl::VAlign vAlign)
 {
-    // Everything the layout depends on: text, font, box, alignment and the device's resolution.
-    const QString key = QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
-                            .arg(font.key())
-                            .arg(size.width(), 0, 'g', 17)
-                            .arg(size.height(), 0, 'g', 17)
-                            .arg(device.logicalDpiX())
-                            .arg(device.logicalDpiY())
-                            .arg(int(hAlign))
-                            .arg(int(vAlign))
-                            .arg(text);
+    Key key{text, font, size, device.logicalDpiX(), device.logicalDpiY(), hAlign, vAlign};
     auto found = m_boxes.constFind(key);
     if (found == m_boxes.constEnd())
-        found = m_boxes.insert(key, layTextBox(text, font, device, size, hAlign, vAlign));
+        found = m_boxes.insert(key, layTextBox(text, font.toQFont(), device, size, hAlign, vAlign));
     return *found;
 }
 
+size_t qHash(const TextBoxLayoutCache::Key &key, size_t seed)
+{
+    return qHashMulti(seed, key.text, key.font.family, key.font.pointSize, key.font.bold,
+                      key.font.italic, key.size.width(), key.size.height(), key.dpiX, key.dpiY,
+                      int(key.hAlign), int(key.vAlign));
+}
+
+void paintTextBox(QPainter &painter, const QRectF &box, const TextBoxLines &laid)
+{
+    if (laid.lines.isEmpty())
+        return;
+    // Only a box that its text overflows needs a clip; a PDF pays for every clip it holds.
+    if (laid.clipped) {
+        painter.save();
+        painter.setClipRect(box, Qt::IntersectClip);
+    }
+    if (painter.pen().color() != Qt::black || painter.pen().style() != Qt::SolidLine)
+        painter.setPen(Qt::black);
+    for (const QGlyphRun &run : laid.glyphs)
+        painter.drawGlyphRun(box.topLeft(), run);
+    if (laid.clipped)
+        painter.restore();
+}
+
 void paintTextBox(QPainter &painter, const QRectF &box, const QString &text, const QFont &font,
-                  ReportControl::HAlign hAlign, ReportControl::VAlign vAlign,
-                  TextBoxLayoutCache *cache)
+                  ReportControl::HAlign hAlign, ReportControl::VAlign vAlign)
 {
     if (!painter.device())
         return;
-    const TextBoxLines laid =
-        cache ? cache->lines(text, font, *painter.device(), box.size(), hAlign, vAlign)
-              : layTextBox(text, font, *painter.device(), box.size(), hAlign, vAlign);
-    if (laid.lines.isEmpty())
-        return;
-
-    painter.save();
-    painter.setClipRect(box, Qt::IntersectClip);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    for (qsizetype i = 0; i < laid.lines.size(); ++i) {
-        // drawText at a point prints the string as it is: no mnemonic, no reflow.
-        painter.drawText(box.topLeft() + laid.baselines.at(i), laid.lines.at(i));
-    }
-    painter.restore();
+    paintTextBox(painter, box,
+                 layTextBox(text, font, *painter.device(), box.size(), hAlign, vAlign));
 }
 
 } // namespace Tavo::Reports

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "reports/report_control.h"
+#include "reports/report_font.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
 #include <QList>
 #include <QRectF>
@@ -16,39 +18,58 @@ namespace Tavo::Reports {
 // Breaks `text` into lines no wider than `width` (device units of `metrics`): at blanks where
 // possible, inside a word only when the word alone is wider than the box. Blanks inside a line
 // are kept as they are; a line feed (LF or CR LF) starts a new line. A text of blanks only gives
-// no lines.
+// no lines. Takes time linear in the text: each word is measured once.
 QStringList wrapText(const QString &text, const QFontMetricsF &metrics, qreal width);
 
-// The lines of a wrapped text box and the baseline where each starts, in device units from the
-// box's top-left corner.
+// A text box laid out for one device, in device units from the box's top-left corner.
 struct TextBoxLines
 {
+    // The lines that print: as many of the wrapped lines, from the first, as fit whole in the
+    // box's height, and always the first one, even in a box shorter than a line.
     QStringList lines;
-    QList<QPointF> baselines;
+    QList<QPointF> baselines; // where each line's baseline starts
+    bool clipped = false;     // a line reaches past the box, which cuts it at its edge
+    QList<QGlyphRun> glyphs;  // the lines' glyphs, in place
 };
 
-// Wraps and aligns `text` inside a box of `size` (device units of `device`).
+// Wraps `text` for a box of `size` (device units of `device`) and places the lines that fit as
+// the alignment says: the block of printed lines at the top, in the middle or at the bottom.
 TextBoxLines layTextBox(const QString &text, const QFont &font, const QPaintDevice &device,
                         QSizeF size, ReportControl::HAlign hAlign, ReportControl::VAlign vAlign);
 
 // Remembers laid-out text boxes: a booklet prints the same labels on every page, and measuring
-// text for wrapping costs far more than drawing it.
+// and shaping text costs far more than drawing it.
 class TextBoxLayoutCache
 {
 public:
-    const TextBoxLines &lines(const QString &text, const QFont &font, const QPaintDevice &device,
-                              QSizeF size, ReportControl::HAlign hAlign,
+    const TextBoxLines &lines(const QString &text, const ReportFont &font,
+                              const QPaintDevice &device, QSizeF size, ReportControl::HAlign hAlign,
                               ReportControl::VAlign vAlign);
 
+    // Everything a layout depends on: text, font, box, alignment and the device's resolution.
+    struct Key
+    {
+        QString text;
+        ReportFont font;
+        QSizeF size;
+        int dpiX = 0;
+        int dpiY = 0;
+        ReportControl::HAlign hAlign{};
+        ReportControl::VAlign vAlign{};
+        bool operator==(const Key &other) const = default;
+    };
+
 private:
-    QHash<QString, TextBoxLines> m_boxes;
+    QHash<Key, TextBoxLines> m_boxes;
 };
 
-// Draws `text` literally (no mnemonics, "&" stays) wrapped inside `box` (device units) with the
-// given alignment, clipped to the box, in black on a transparent background. With a cache, a
-// box laid out before is not measured again.
+size_t qHash(const TextBoxLayoutCache::Key &key, size_t seed = 0);
+
+// Draws a laid-out text box at `box` (device units) in black on a transparent background,
+// literally (no mnemonics, "&" stays).
+void paintTextBox(QPainter &painter, const QRectF &box, const TextBoxLines &laid);
+// Lays out `text` and draws it.
 void paintTextBox(QPainter &painter, const QRectF &box, const QString &text, const QFont &font,
-                  ReportControl::HAlign hAlign, ReportControl::VAlign vAlign,
-                  TextBoxLayoutCache *cache = nullptr);
+                  ReportControl::HAlign hAlign, ReportControl::VAlign vAlign);
 
 } // namespace Tavo::Reports

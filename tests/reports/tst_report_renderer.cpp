@@ -5,6 +5,7 @@
 
 #include "report_fixtures.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QTest>
 
@@ -418,6 +419,68 @@ private Q_SLOTS:
         QVERIFY(top.top() >= 100);
         const qreal freeSpace = 200 - metricsAt(probeDpi).height();
         QVERIFY(qAbs(ink.top() - top.top() - shareOfFreeSpace * freeSpace) <= 1.0);
+    }
+
+    // Three lines in boxes of several heights: only whole lines print, the first always, and
+    // the block of printed lines sits as the vertical alignment says. At 1440 dpi a device unit
+    // is a twip; a line of Arial 14.25 bold is about 318 twips high, two about 646.
+    void onlyWholeLinesPrint_data()
+    {
+        QTest::addColumn<V>("vAlign");
+        QTest::addColumn<int>("heightTwips");
+        QTest::addColumn<int>("printed");
+        for (auto [v, name] :
+             {std::pair{V::Top, "top"}, {V::Middle, "middle"}, {V::Bottom, "bottom"}}) {
+            QTest::addRow("%s, room for one", name) << v << 425 << 1;
+            QTest::addRow("%s, room for two", name) << v << 700 << 2;
+            QTest::addRow("%s, room for all", name) << v << 1200 << 3;
+            QTest::addRow("%s, shorter than a line", name) << v << 283 << 1;
+        }
+    }
+    void onlyWholeLinesPrint()
+    {
+        QFETCH(V, vAlign);
+        QFETCH(int, heightTwips);
+        QFETCH(int, printed);
+        const QImage device = Ink::sheet({8, 8}, 1440);
+        const QFont font = arial(14.25, true).toQFont();
+        const TextBoxLines laid = layTextBox(QStringLiteral("UNO\nDUE\nTRE"), font, device,
+                                             QSizeF(5670, heightTwips), H::Left, vAlign);
+        QCOMPARE(laid.lines, QStringList({"UNO", "DUE", "TRE"}).first(printed));
+
+        const QFontMetricsF metrics(font, const_cast<QImage *>(&device));
+        const qreal blockTop = laid.baselines.first().y() - metrics.ascent();
+        const qreal blockBottom = laid.baselines.last().y() + metrics.descent();
+        const qreal above = blockTop;
+        const qreal below = heightTwips - blockBottom;
+        if (vAlign == V::Top)
+            QCOMPARE(above, 0.0);
+        else if (vAlign == V::Bottom)
+            QCOMPARE(below, 0.0);
+        else
+            QVERIFY(qAbs(above - below) < 0.01);
+        // A block that fits needs no clip; a first line taller than its box is cut by the box.
+        const bool fits = blockBottom - blockTop <= heightTwips;
+        QCOMPARE(laid.clipped, !fits);
+        if (fits)
+            QVERIFY(above >= 0 && below >= 0);
+        else
+            QCOMPARE(printed, 1);
+    }
+
+    // A hand-edited heading of 64 KiB is wrapped in time linear in its length, however wide
+    // its box: a wrap that measured the growing line once per word took minutes.
+    void hugeTextIsWrappedQuickly()
+    {
+        const QString text = QStringLiteral("AUTOSCUOLA ").repeated(6000);
+        const QFontMetricsF metrics = metricsAt(1200, arial(14.25, true));
+        QElapsedTimer timer;
+        timer.start();
+        const QStringList oneLine = wrapText(text, metrics, 1e9);
+        const QStringList manyLines = wrapText(text, metrics, 4725);
+        QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(oneLine, QStringList{text.trimmed()});
+        QCOMPARE(manyLines.size(), 3000); // two words a line
     }
 
     void inkStaysInsideTheBox()

@@ -2,6 +2,7 @@
 # Installs what Tavo needs from Debian's packages; quiet and quick when all is there.
 #   scripts/setup.sh          build and run the program
 #   scripts/setup.sh --tests  also what the test suite uses (Xvfb, CUPS, poppler)
+#   scripts/setup.sh --bench  also what the benchmark uses (hyperfine, GNU time, perf)
 set -euo pipefail
 
 packages=(cmake g++ make ccache pkg-config qt6-base-dev libgl-dev qt6-qpa-plugins
@@ -9,6 +10,8 @@ packages=(cmake g++ make ccache pkg-config qt6-base-dev libgl-dev qt6-qpa-plugin
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth xdotool x11-utils openbox cups cups-client cups-bsd
                printer-driver-cups-pdf poppler-utils)
+elif [[ "${1:-}" == "--bench" ]]; then
+    packages+=(hyperfine time linux-perf poppler-utils python3)
 fi
 
 missing=()

@@ -2,9 +2,14 @@
 
 #include "core/windows1252.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace Tavo::TextLines {
 
@@ -29,19 +34,23 @@ QStringList split(QByteArrayView bytes, qsizetype maxLines)
 std::optional<QStringList> readFile(const QString &path, qsizetype maxLines,
                                     qsizetype maxLineLength)
 {
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     QStringList lines;
     QByteArray current;
     bool currentCut = false;
-    bool pendingCr =
-        false; // the last chunk ended with CR: an LF at the start of the next belongs to it
+    // The last chunk ended with CR: an LF at the start of the next belongs to it.
+    bool pendingCr = false;
+    qint64 left = kMaxFileBytes;
     constexpr qint64 kChunk = 64 * 1024;
-    while (lines.size() < maxLines) {
-        const QByteArray chunk = file.read(kChunk);
+    while (lines.size() < maxLines && left > 0) {
+        const QByteArray chunk = file.read(std::min(kChunk, left));
         if (chunk.isEmpty())
             break;
+        left -= chunk.size();
         for (qsizetype i = 0; i < chunk.size() && lines.size() < maxLines; ++i) {
             const char c = chunk[i];
             if (pendingCr) {
@@ -63,7 +72,8 @@ std::optional<QStringList> readFile(const QString &path, qsizetype maxLines,
     }
     if (file.error() != QFileDevice::NoError && lines.isEmpty() && current.isEmpty())
         return std::nullopt;
-    if (!current.isEmpty() && lines.size() < maxLines)
+    const bool endReached = left > 0 || file.atEnd();
+    if (!current.isEmpty() && lines.size() < maxLines && endReached)
         lines << Windows1252::decode(current);
     return lines;
 }
@@ -85,16 +95,52 @@ std::optional<QByteArray> encodeLines(const QStringList &lines, QString *badText
     return bytes;
 }
 
+namespace {
+
+WriteResult writeFailure(const QString &path, const QString &reason)
+{
+    return {false, QStringLiteral("Impossibile scrivere il file %1: %2")
+                       .arg(QDir::toNativeSeparators(path), reason)};
+}
+
+// QSaveFile writes beside its target under the target's name and six letters or digits
+// ("Tavo.txt.a1B2c3"). A run killed during a save leaves that file behind; one that has not
+// changed for a minute belongs to no save in progress.
+void removeStaleTemporaries(const QString &path)
+{
+    const QFileInfo target(path);
+    static const QRegularExpression sixLettersOrDigits(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QFileInfoList candidates = target.absoluteDir().entryInfoList(
+        {target.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo &candidate : candidates) {
+        if (sixLettersOrDigits.match(candidate.suffix()).hasMatch() &&
+            candidate.lastModified().toUTC() < staleBefore)
+            QFile::remove(candidate.filePath());
+    }
+}
+
+} // namespace
+
 WriteResult writeBytes(const QString &path, const QByteArray &bytes)
 {
+    removeStaleTemporaries(path);
     QSaveFile file(path);
-    const QString shownPath = QDir::toNativeSeparators(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, QStringLiteral("Impossibile scrivere il file %1: %2")
-                           .arg(shownPath, file.errorString())};
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return {false, QStringLiteral("Impossibile scrivere il file %1: %2")
-                           .arg(shownPath, file.errorString())};
+    file.setDirectWriteFallback(true);
+    // Unbuffered, a failed write shows at once: QSaveFile would otherwise find a full disk only
+    // when flushing at commit, and still put the cut file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return writeFailure(path, file.errorString());
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError ||
+        file.size() != bytes.size()) {
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("il disco è pieno");
+        file.cancelWriting();
+        return writeFailure(path, reason);
+    }
+    if (!file.commit())
+        return writeFailure(path, file.errorString());
     return {};
 }
 

@@ -1,8 +1,13 @@
 #include "core/text_lines.h"
 
+#include "../small_disk.h"
+
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Tavo;
 
@@ -60,8 +65,12 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("lineCount");
         QTest::newRow("NUL bytes") << QByteArray("a\0b\r\nc", 6) << 2;
-        QTest::newRow("no line end at all") << QByteArray(3 * 1024 * 1024, 'z') << 1;
         QTest::newRow("invalid UTF-8 is fine") << QByteArray("\xff\xfe\r\n") << 1;
+        // Reading stops after 1 MiB: what lies beyond, or is not ended by then, is absent.
+        QTest::newRow("no line end at all") << QByteArray(3 * 1024 * 1024, 'z') << 0;
+        QTest::newRow("a line beyond 1 MiB")
+            << QByteArray("A\r\n") + QByteArray(2 * 1024 * 1024, 'x') + "\r\nB\r\n"
+            << 1;
     }
     void readFileSurvivesBadFiles()
     {
@@ -77,9 +86,25 @@ private slots:
             QVERIFY(line.size() <= 64 * 1024);
     }
 
-    void readMissingFile()
+    // A device, a pipe or a folder in place of a file reads as a missing file, at once: a pipe
+    // without a writer would block, /dev/zero would never end.
+    void readOnlyRegularFiles_data()
     {
-        QVERIFY(!TextLines::readFile(QStringLiteral("/nonexistent/x.txt"), 3).has_value());
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing") << QStringLiteral("/nonexistent/x.txt");
+        QTest::newRow("endless device") << QStringLiteral("/dev/zero");
+        QTest::newRow("folder") << QDir::tempPath();
+        QTest::newRow("pipe") << QStringLiteral("pipe");
+    }
+    void readOnlyRegularFiles()
+    {
+        QFETCH(QString, path);
+        QTemporaryDir dir;
+        if (path == QLatin1String("pipe")) {
+            path = dir.filePath(path);
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        }
+        QVERIFY(!TextLines::readFile(path, 3).has_value());
     }
 
     void writeUsesCrLfAndReplacesLineBreaks()
@@ -105,6 +130,46 @@ private slots:
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("old\r\n"));
+    }
+
+    void fullDiskKeepsTheOldFile()
+    {
+        SmallDisk disk(256);
+        if (!disk.isMounted())
+            QSKIP("cannot mount a small tmpfs disk (needs root)");
+        const QString path = disk.filePath(QStringLiteral("Tavo.cfg"));
+        writeRaw(path, "old\r\n");
+        disk.fill();
+
+        const auto result = TextLines::writeFile(path, {QString(16 * 1024, u'n')});
+        QVERIFY(!result.ok);
+        QVERIFY(result.error.contains(QStringLiteral("Tavo.cfg")));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("old\r\n"));
+        QCOMPARE(QDir(disk.filePath({})).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"filler", "Tavo.cfg"}));
+    }
+
+    void saveRemovesTemporariesLeftByAnInterruptedSave()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("Tavo.txt");
+        const QStringList left = {"Tavo.txt.a1B2c3", "Tavo.txt.Zz9999"};
+        const QStringList kept = {"Tavo.txt.fresh1", "Tavo.txt.bak", "Tavo.txt.a1B2c3d"};
+        for (const QString &name : left + kept) {
+            writeRaw(dir.filePath(name), "x");
+            if (name != QLatin1String("Tavo.txt.fresh1")) {
+                QFile f(dir.filePath(name));
+                QVERIFY(f.open(QIODevice::ReadWrite));
+                QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                      QFileDevice::FileModificationTime));
+            }
+        }
+        QVERIFY(TextLines::writeFile(path, {"AB123CD"}).ok);
+        QStringList expected = kept + QStringList{"Tavo.txt"};
+        expected.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
     }
 
     void writeIntoMissingFolderFails()

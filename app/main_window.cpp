@@ -230,6 +230,22 @@ RememberedValues Form1::rememberedFromTags() const
             StampaP->property(kTag).toString()};
 }
 
+QLineEdit *Form1::fieldOf(InputCheck::Field field) const
+{
+    switch (field) {
+    case InputCheck::Field::Nome:
+        return Nome;
+    case InputCheck::Field::Targa:
+        return Targa;
+    case InputCheck::Field::Istruttore:
+        return Istruttore;
+    case InputCheck::Field::None:
+    case InputCheck::Field::Aut:
+        break;
+    }
+    return Aut;
+}
+
 void Form1::showWarning(const QString &message)
 {
     QMessageBox::warning(this, QStringLiteral("Tavo"), message);
@@ -247,7 +263,7 @@ void Form1::StampaP_Click()
     const InputCheck check = checkPrintInput(input);
     if (!check.ok()) {
         showWarning(check.message);
-        (check.field == InputCheck::Field::Nome ? Nome : Aut)->setFocus(Qt::OtherFocusReason);
+        fieldOf(check.field)->setFocus(Qt::OtherFocusReason);
         StampaP->setEnabled(true);
         return;
     }
@@ -257,6 +273,9 @@ void Form1::StampaP_Click()
     if (outcome.status == PrintOutcome::Status::Failed) {
         m_exitStatus = 1;
         QMessageBox::critical(this, QStringLiteral("Tavo"), outcome.error);
+    } else if (outcome.status == PrintOutcome::Status::PrintedNotRemembered) {
+        m_exitStatus = 3;
+        showWarning(outcome.error);
     }
     // One run prints at most one booklet, printed or cancelled in the printer dialog.
     close();

@@ -2,12 +2,14 @@
 
 #include "core/remembered_values.h"
 #include "core/settings.h"
+#include "print/print_command.h"
 
 #include <QString>
 #include <QWidget>
 
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace Tavo {
@@ -37,7 +39,8 @@ public:
     // "Stampa Libretti Guide versione MAJOR.MINOR" from the program's version.
     static QString title();
 
-    // The program's exit status once the window has closed: 1 after a failed print, else 0.
+    // The program's exit status once the window has closed: 1 after a failed print, 3 after a
+    // print whose remembered values could not be saved, else 0.
     int exitStatus() const { return m_exitStatus; }
 
     const SettingsStore &settingsStore() const { return m_store; }
@@ -70,6 +73,8 @@ private:
     void Command1_Click();
 
     RememberedValues rememberedFromTags() const;
+    // The text box a failed check sends the user back to.
+    QLineEdit *fieldOf(InputCheck::Field field) const;
     void showWarning(const QString &message);
 
     QString m_folder;

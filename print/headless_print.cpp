@@ -48,11 +48,18 @@ int runHeadlessPrint(const CommandLine &commandLine, const QString &folder)
     settings.LeggiConfigurazione();
     const PrintOutcome outcome =
         printBooklet(input, settings.settings(), remembered, folder, target, nullptr);
-    if (outcome.status != PrintOutcome::Status::Printed) {
+    switch (outcome.status) {
+    case PrintOutcome::Status::Printed:
+        return 0;
+    case PrintOutcome::Status::PrintedNotRemembered:
         printError(outcome.error);
-        return 1;
+        return 3;
+    case PrintOutcome::Status::Cancelled:
+    case PrintOutcome::Status::Failed:
+        break;
     }
-    return 0;
+    printError(outcome.error);
+    return 1;
 }
 
 } // namespace Tavo

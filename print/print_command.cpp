@@ -79,7 +79,7 @@ PrintOutcome printToPdf(const Reports::ReportLayout &report, BookletPages::Layou
     if (const QString error = pdf.reserve(); !error.isEmpty())
         return failure(error);
     {
-        QPdfWriter writer(pdf.temporaryPath());
+        QPdfWriter writer(pdf.device());
         writer.setResolution(kPrinterResolution);
         writer.setTitle(documentName(input));
         writer.setCreator(QStringLiteral("Tavo"));
@@ -167,8 +167,15 @@ PrintOutcome printBooklet(const PrintInput &input, const Settings &settings,
     const RememberedValues current{input.targa, input.istruttore, outcome.printerName};
     if (current != remembered) {
         if (const TextLines::WriteResult written = RememberedValues::write(folder, current);
-            !written.ok)
-            return failure(written.error);
+            !written.ok) {
+            if (outcome.status != PrintOutcome::Status::Printed)
+                return failure(written.error);
+            outcome.status = PrintOutcome::Status::PrintedNotRemembered;
+            outcome.error =
+                QStringLiteral("Il libretto è stato stampato, ma targa, istruttore e stampante "
+                               "non sono stati salvati per la prossima volta.\n%1")
+                    .arg(written.error);
+        }
     }
     prepared.report->setDataSource(nullptr);
     table.close();

@@ -397,26 +397,34 @@ private slots:
     void failedCheckWarnsAndKeepsTheWindow_data()
     {
         QTest::addColumn<QString>("argumentString");
+        QTest::addColumn<QString>("targa"); // set by the program, as pasted text could be
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
         QTest::newRow("nine-character number")
-            << QStringLiteral("12VI12345§ROSSI") << QStringLiteral("Numero autorizzazione errato")
-            << QStringLiteral("Aut");
+            << QStringLiteral("12VI12345§ROSSI") << QString()
+            << QStringLiteral("Numero autorizzazione errato") << QStringLiteral("Aut");
         QTest::newRow("unknown province code")
-            << QStringLiteral("12XX123456§ROSSI") << QStringLiteral("Numero autorizzazione errato")
-            << QStringLiteral("Aut");
+            << QStringLiteral("12XX123456§ROSSI") << QString()
+            << QStringLiteral("Numero autorizzazione errato") << QStringLiteral("Aut");
         QTest::newRow("name of blanks only")
-            << QStringLiteral("12VI123456§ * ") << QStringLiteral("Nome allievo non presente")
-            << QStringLiteral("Nome");
+            << QStringLiteral("12VI123456§ * ") << QString()
+            << QStringLiteral("Nome allievo non presente") << QStringLiteral("Nome");
+        // Tavo.txt could not keep it: refused before the printer dialog.
+        QTest::newRow("plate with a character Tavo.txt cannot hold")
+            << QStringLiteral("12VI123456§ROSSI") << QStringLiteral("AB中")
+            << QStringLiteral("Targa non valida: il carattere \"中\" non si può salvare")
+            << QStringLiteral("Targa");
     }
 
     void failedCheckWarnsAndKeepsTheWindow()
     {
         QFETCH(QString, argumentString);
+        QFETCH(QString, targa);
         QFETCH(QString, message);
         QFETCH(QString, focus);
         QTemporaryDir dir;
         Form1 window(dir.path(), argumentString);
+        box(window, "Targa")->setText(targa);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QWidget *stampa = control(window, "StampaP");

@@ -23,8 +23,10 @@ inline bool install(const QString &folder)
            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-// Runs folder/Tavo with the arguments, without any display server.
-inline Result run(const QString &folder, const QStringList &arguments)
+// Runs folder/Tavo with the arguments, without any display server; as another user when
+// asUser is set (the caller must be root).
+inline Result run(const QString &folder, const QStringList &arguments, int timeoutMs = 120000,
+                  const QString &asUser = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -32,10 +34,18 @@ inline Result run(const QString &folder, const QStringList &arguments)
     QProcess process;
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder);
-    process.start(QDir(folder).filePath(QStringLiteral("Tavo")), arguments);
+    const QString program = QDir(folder).filePath(QStringLiteral("Tavo"));
+    if (asUser.isEmpty())
+        process.start(program, arguments);
+    else
+        process.start(QStringLiteral("runuser"),
+                      QStringList{QStringLiteral("-u"), asUser, QStringLiteral("--"), program} +
+                          arguments);
     Result result;
     result.finished =
-        process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit;
+        process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit;
+    if (!result.finished)
+        process.kill();
     result.exitCode = process.exitCode();
     result.standardError = QString::fromLocal8Bit(process.readAllStandardError());
     return result;

@@ -1,3 +1,4 @@
+#include "../small_disk.h"
 #include "print_fixture.h"
 #include "tavo_run.h"
 
@@ -5,6 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QString kLearner = u"12VI123456§MARIO*ZANELLATO"_s;
@@ -92,6 +96,13 @@ private slots:
             << u"Stampante sconosciuta: NessunaCoda"_s;
         QTest::newRow("missing folder") << QStringList{pdfOption, u"manca/out.pdf"_s, kLearner} << 1
                                         << u"Impossibile scrivere il file PDF"_s;
+        // Tavo.txt could not keep them: refused before printing, not after.
+        QTest::newRow("plate Windows-1252 cannot hold")
+            << QStringList{u"--targa"_s, u"AB中"_s, pdfOption, pdf, kLearner} << 2
+            << u"Targa non valida: il carattere \"中\" non si può salvare"_s;
+        QTest::newRow("instructor Windows-1252 cannot hold")
+            << QStringList{u"--istruttore"_s, u"ŁUKASZ"_s, pdfOption, pdf, kLearner} << 2
+            << u"Istruttore non valido: il carattere \"Ł\" non si può salvare"_s;
     }
 
     void failures()
@@ -108,6 +119,83 @@ private slots:
         // Nothing printed, nothing remembered.
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList({u"Tavo"_s}));
+    }
+
+    void printedButNotRememberedIsStatusThree()
+    {
+        QTemporaryDir dir;
+        QVERIFY(TavoRun::install(dir.path()));
+        QVERIFY(QDir(dir.path()).mkdir(u"Tavo.txt"_s)); // a folder: the file cannot replace it
+        const TavoRun::Result result = TavoRun::run(
+            dir.path(), {u"--targa"_s, u"AB123CD"_s, u"--pdf"_s, u"out.pdf"_s, kLearner});
+        QVERIFY(result.finished);
+        QCOMPARE(result.exitCode, 3);
+        QVERIFY2(result.standardError.startsWith(u"Il libretto è stato stampato"_s),
+                 qPrintable(result.standardError));
+        QCOMPARE(PdfProbe::info(dir.filePath(u"out.pdf"_s)).pages, 4);
+    }
+
+    void pdfOntoFullDiskKeepsTheOldFile()
+    {
+        SmallDisk disk(192);
+        if (!disk.isMounted())
+            QSKIP("cannot mount a small tmpfs disk (needs root)");
+        const QString pdf = disk.filePath(u"out.pdf"_s);
+        QVERIFY(writeRaw(pdf, "old booklet"));
+        disk.fill();
+        QTemporaryDir dir;
+        QVERIFY(TavoRun::install(dir.path()));
+        const TavoRun::Result result = TavoRun::run(dir.path(), {u"--pdf"_s, pdf, kLearner});
+        QVERIFY(result.finished);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.standardError.contains(u"Impossibile scrivere il file PDF"_s),
+                 qPrintable(result.standardError));
+        QCOMPARE(readRaw(pdf), QByteArray("old booklet"));
+        QCOMPARE(QDir(disk.filePath({})).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({u"filler"_s, u"out.pdf"_s}));
+    }
+
+    // A Tavo.cfg that never ends and a Tavo.txt that is a pipe without a writer read as missing
+    // files: the booklet prints with the defaults instead of the program hanging.
+    void endlessFilesDoNotHang()
+    {
+        QTemporaryDir dir;
+        QVERIFY(TavoRun::install(dir.path()));
+        QVERIFY(QFile::link(u"/dev/zero"_s, dir.filePath(u"Tavo.cfg"_s)));
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(u"Tavo.txt"_s)).constData(), 0600), 0);
+        const TavoRun::Result result =
+            TavoRun::run(dir.path(), {u"--pdf"_s, u"out.pdf"_s, kLearner}, 30000);
+        QVERIFY(result.finished);
+        QVERIFY2(result.exitCode == 0, qPrintable(result.standardError));
+        QCOMPARE(PdfProbe::info(dir.filePath(u"out.pdf"_s)).pages, 4);
+    }
+
+    // A program folder the user cannot add files to, holding files the user may write: the
+    // remembered values are written in place.
+    void readOnlyFolderWithWritableFiles()
+    {
+        if (getuid() != 0)
+            QSKIP("needs root, to run the program as the user nobody");
+        QTemporaryDir dir;
+        QVERIFY(TavoRun::install(dir.path()));
+        const QString txt = dir.filePath(u"Tavo.txt"_s);
+        QVERIFY(writeRaw(txt, kRemembered));
+        QTemporaryDir out;
+        const auto everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                              QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(dir.path(), everyone));
+        QVERIFY(QFile::setPermissions(dir.filePath(u"Tavo"_s), everyone));
+        QVERIFY(QFile::setPermissions(out.path(), everyone | QFile::WriteOther));
+        QCOMPARE(chown(QFile::encodeName(txt).constData(), 65534, 65534), 0); // nobody
+
+        const TavoRun::Result result =
+            TavoRun::run(dir.path(),
+                         {u"--targa"_s, u"ZZ999YY"_s, u"--pdf"_s,
+                          QDir(out.path()).filePath(u"out.pdf"_s), kLearner},
+                         120000, u"nobody"_s);
+        QVERIFY(result.finished);
+        QVERIFY2(result.exitCode == 0, qPrintable(result.standardError));
+        QCOMPARE(readRaw(txt), QByteArray("ZZ999YY\r\nGIUSEPPE VERDI\r\nUfficio\r\n"));
     }
 };
 

@@ -250,14 +250,17 @@ private slots:
         QVERIFY(QDir(dir.filePath(u"cartella"_s)).isEmpty());
     }
 
-    void failedRememberWriteIsAFailure()
+    void failedRememberWriteAfterPrintIsReported()
     {
         QTemporaryDir dir;
         // A folder named Tavo.txt cannot be replaced by the file.
         QVERIFY(QDir(dir.path()).mkdir(u"Tavo.txt"_s));
         const PrintOutcome outcome = printPdf(dir, settings(u"A4"_s, u"3"_s));
-        QCOMPARE(outcome.status, PrintOutcome::Status::Failed);
-        QVERIFY(!outcome.error.isEmpty());
+        // The booklet is out: the caller must not print it again.
+        QCOMPARE(outcome.status, PrintOutcome::Status::PrintedNotRemembered);
+        QVERIFY2(outcome.error.startsWith(u"Il libretto è stato stampato"_s),
+                 qPrintable(outcome.error));
+        QCOMPARE(PdfProbe::info(dir.filePath(u"libretto.pdf"_s)).pages, 4);
     }
 
     void cancelledDialogStillRemembers()

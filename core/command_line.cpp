@@ -83,7 +83,9 @@ QString CommandLine::usage()
         "  --istruttore NOME    istruttore (altrimenti quello ricordato in Tavo.txt)\n"
         "  --help               mostra questo aiuto\n"
         "\n"
-        "Esito: 0 stampato, 2 dati dell'allievo errati, 1 altro errore.\n");
+        "Esito: 0 stampato; 2 dati dell'allievo errati, niente stampato;\n"
+        "1 altro errore, niente stampato; 3 stampato, ma targa, istruttore e\n"
+        "stampante non salvati in Tavo.txt (non ristampare).\n");
 }
 
 } // namespace Tavo

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "core/command_line.h"
+#include "core/no_display_guard.h"
 #include "print/headless_print.h"
 
 #include <QApplication>
@@ -42,7 +43,9 @@ int main(int argc, char *argv[])
         return Tavo::runHeadlessPrint(commandLine, QCoreApplication::applicationDirPath());
     }
 
+    std::optional<Tavo::NoDisplayGuard> noDisplay(std::in_place);
     QApplication app(argc, argv);
+    noDisplay.reset();
     QApplication::setApplicationName(QStringLiteral("Tavo"));
     Tavo::Form1 window(QCoreApplication::applicationDirPath(), commandLine.argumentString);
     window.show();

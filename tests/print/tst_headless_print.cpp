@@ -96,6 +96,9 @@ private slots:
             << u"Stampante sconosciuta: NessunaCoda"_s;
         QTest::newRow("missing folder") << QStringList{pdfOption, u"manca/out.pdf"_s, kLearner} << 1
                                         << u"Impossibile scrivere il file PDF"_s;
+        // Without a display and without a headless option there is nothing to show.
+        QTest::newRow("window without a display")
+            << QStringList{kLearner} << 1 << u"Tavo: nessuno schermo disponibile"_s;
         // Tavo.txt could not keep them: refused before printing, not after.
         QTest::newRow("plate Windows-1252 cannot hold")
             << QStringList{u"--targa"_s, u"AB中"_s, pdfOption, pdf, kLearner} << 2
@@ -115,7 +118,9 @@ private slots:
         const TavoRun::Result result = TavoRun::run(dir.path(), arguments);
         QVERIFY(result.finished);
         QCOMPARE(result.exitCode, exitCode);
-        QVERIFY2(result.standardError.contains(message), qPrintable(result.standardError));
+        // One message, in Italian, and nothing else.
+        QVERIFY2(result.standardError.startsWith(message), qPrintable(result.standardError));
+        QCOMPARE(result.standardError.count(u'\n'), 1);
         // Nothing printed, nothing remembered.
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList({u"Tavo"_s}));

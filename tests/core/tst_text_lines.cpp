@@ -1,9 +1,9 @@
 #include "core/text_lines.h"
 
+#include "../raw_files.h"
 #include "../small_disk.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,79 +11,36 @@
 
 using namespace Tavo;
 
-namespace {
-void writeRaw(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-} // namespace
-
 class TestTextLines : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void split_data()
+    // CR LF or a lone CR ends a line, a lone LF is data; reading stops after 1 MiB, and what
+    // lies beyond or is not ended by then is absent. A CR at the end of one 64 KiB chunk and
+    // its LF at the start of the next are one line end.
+    void read_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-        QTest::newRow("lone CR ends a line") << QByteArray("a\rb\r") << QStringList{"a", "b"};
-        QTest::newRow("lone LF is data") << QByteArray("a\nb\r\n") << QStringList{"a\nb"};
-        QTest::newRow("last line without end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-        QTest::newRow("empty line kept") << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"};
-        QTest::newRow("empty file") << QByteArray() << QStringList{};
-        QTest::newRow("windows-1252")
-            << QByteArray("\x80\xe8\r\n") << QStringList{QStringLiteral("€è")};
+        QTest::newRow("line ends")
+            << QByteArray("a\r\nb\rc\nd\r\n\r\ne") << QStringList{"a", "b", "c\nd", "", "e"};
+        QTest::newRow("windows-1252") << QByteArray("\x80\xe8\r\n") << QStringList{"€è"};
+        QTest::newRow("CR LF across chunks") << QByteArray(64 * 1024 - 1, 'x') + "\r\nsecond"
+                                             << QStringList{QString(64 * 1024 - 1, u'x'), "second"};
+        QTest::newRow("no line end in 1 MiB") << QByteArray(3 * 1024 * 1024, 'z') << QStringList{};
+        QTest::newRow("a line beyond 1 MiB")
+            << QByteArray("A\r\n") + QByteArray(2 * 1024 * 1024, 'x') + "\r\nB\r\n"
+            << QStringList{"A"};
     }
-    void split()
+    void read()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QStringList, lines);
-        QCOMPARE(TextLines::split(bytes), lines);
-    }
-
-    void readFileMatchesSplitAcrossChunks()
-    {
-        // A CR at the end of one 64 KiB chunk and its LF at the start of the next are one end.
         QTemporaryDir dir;
-        const QString path = dir.filePath("f.txt");
-        QByteArray bytes(64 * 1024 - 1, 'x');
-        bytes += "\r\nsecond\r\nthird";
-        writeRaw(path, bytes);
-        const auto lines = TextLines::readFile(path, 10, 1 << 20);
-        QVERIFY(lines);
-        QCOMPARE(lines->size(), 3);
-        QCOMPARE(lines->at(1), QStringLiteral("second"));
-        QCOMPARE(lines->at(2), QStringLiteral("third"));
-    }
-
-    void readFileSurvivesBadFiles_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("lineCount");
-        QTest::newRow("NUL bytes") << QByteArray("a\0b\r\nc", 6) << 2;
-        QTest::newRow("invalid UTF-8 is fine") << QByteArray("\xff\xfe\r\n") << 1;
-        // Reading stops after 1 MiB: what lies beyond, or is not ended by then, is absent.
-        QTest::newRow("no line end at all") << QByteArray(3 * 1024 * 1024, 'z') << 0;
-        QTest::newRow("a line beyond 1 MiB")
-            << QByteArray("A\r\n") + QByteArray(2 * 1024 * 1024, 'x') + "\r\nB\r\n"
-            << 1;
-    }
-    void readFileSurvivesBadFiles()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, lineCount);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("f.txt");
-        writeRaw(path, bytes);
-        const auto lines = TextLines::readFile(path, 10);
-        QVERIFY(lines);
-        QCOMPARE(lines->size(), lineCount);
-        for (const QString &line : *lines)
-            QVERIFY(line.size() <= 64 * 1024);
+        QVERIFY(writeRaw(dir.filePath("f.txt"), bytes));
+        QCOMPARE(TextLines::readFile(dir.filePath("f.txt"), 10, 1 << 20).value_or(QStringList{"?"}),
+                 lines);
     }
 
     // A device, a pipe or a folder in place of a file reads as a missing file, at once: a pipe
@@ -110,43 +67,34 @@ private slots:
     void writeUsesCrLfAndReplacesLineBreaks()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath("out.txt");
-        const auto result =
-            TextLines::writeFile(path, {QStringLiteral("è"), QStringLiteral("a\r\nb"), QString()});
+        const auto result = TextLines::writeFile(dir.filePath("out.txt"), {"è", "a\r\nb", ""});
         QVERIFY2(result.ok, qPrintable(result.error));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("\xe8\r\na  b\r\n\r\n"));
+        QCOMPARE(readRaw(dir.filePath("out.txt")), QByteArray("\xe8\r\na  b\r\n\r\n"));
     }
 
-    void writeRefusesWhatCannotBeEncodedAndKeepsTheOldFile()
+    // A save either happens whole or leaves the old file, and says why.
+    void failedWriteKeepsTheOldFile_data()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("out.txt");
-        writeRaw(path, "old\r\n");
-        const auto result = TextLines::writeFile(path, {QStringLiteral("\u0141ODZ")});
-        QVERIFY(!result.ok);
-        QVERIFY(result.error.contains(QStringLiteral("\u0141ODZ")));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("old\r\n"));
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("text Windows-1252 cannot hold")
+            << QStringLiteral("\u0141ODZ") << QStringLiteral("\u0141ODZ");
+        QTest::newRow("full disk") << QString(16 * 1024, u'n') << QStringLiteral("Tavo.cfg");
     }
-
-    void fullDiskKeepsTheOldFile()
+    void failedWriteKeepsTheOldFile()
     {
+        QFETCH(QString, text);
+        QFETCH(QString, reason);
         SmallDisk disk(256);
         if (!disk.isMounted())
             QSKIP("cannot mount a small tmpfs disk (needs root)");
-        const QString path = disk.filePath(QStringLiteral("Tavo.cfg"));
-        writeRaw(path, "old\r\n");
+        const QString path = disk.filePath("Tavo.cfg");
+        QVERIFY(writeRaw(path, "old\r\n"));
         disk.fill();
-
-        const auto result = TextLines::writeFile(path, {QString(16 * 1024, u'n')});
+        const auto result = TextLines::writeFile(path, {text});
         QVERIFY(!result.ok);
-        QVERIFY(result.error.contains(QStringLiteral("Tavo.cfg")));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("old\r\n"));
+        QVERIFY2(result.error.contains(reason), qPrintable(result.error));
+        QCOMPARE(readRaw(path), QByteArray("old\r\n"));
         QCOMPARE(QDir(disk.filePath({})).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"filler", "Tavo.cfg"}));
     }
@@ -154,29 +102,19 @@ private slots:
     void saveRemovesTemporariesLeftByAnInterruptedSave()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath("Tavo.txt");
         const QStringList left = {"Tavo.txt.a1B2c3", "Tavo.txt.Zz9999"};
         const QStringList kept = {"Tavo.txt.fresh1", "Tavo.txt.bak", "Tavo.txt.a1B2c3d"};
         for (const QString &name : left + kept) {
-            writeRaw(dir.filePath(name), "x");
-            if (name != QLatin1String("Tavo.txt.fresh1")) {
-                QFile f(dir.filePath(name));
-                QVERIFY(f.open(QIODevice::ReadWrite));
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (name != QLatin1String("Tavo.txt.fresh1"))
                 QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-120),
                                       QFileDevice::FileModificationTime));
-            }
         }
-        QVERIFY(TextLines::writeFile(path, {"AB123CD"}).ok);
+        QVERIFY(TextLines::writeFile(dir.filePath("Tavo.txt"), {"AB123CD"}).ok);
         QStringList expected = kept + QStringList{"Tavo.txt"};
         expected.sort();
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
-    }
-
-    void writeIntoMissingFolderFails()
-    {
-        const auto result = TextLines::writeFile(QStringLiteral("/nonexistent/dir/out.txt"), {"x"});
-        QVERIFY(!result.ok);
-        QVERIFY(!result.error.isEmpty());
     }
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../raw_files.h"
+
 #include <QFile>
 #include <QPointF>
 #include <QProcess>
@@ -8,19 +10,6 @@
 #include <QString>
 
 using namespace Qt::StringLiterals;
-
-// The bytes of a file, "<missing>" when it cannot be read.
-inline QByteArray readRaw(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-inline bool writeRaw(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // What poppler-utils read from a PDF file, for tests that check the printed booklet itself.
 namespace PdfProbe {

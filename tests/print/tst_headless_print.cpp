@@ -39,10 +39,6 @@ private slots:
         const QStringList fromFile{u"AB123CD"_s, u"GIUSEPPE VERDI"_s};
         QTest::newRow("A4 collated, 12 pages") << schoolSettings(u"12"_s, u"A4"_s, u"Si"_s)
                                                << QStringList() << 13 << fromFile << kRemembered;
-        QTest::newRow("A5, 6 pages") << schoolSettings(u"6"_s, u"A5"_s, u"No"_s) << QStringList()
-                                     << 14 << fromFile << kRemembered;
-        QTest::newRow("no settings file: A4, 3 pages")
-            << QStringList() << QStringList() << 4 << fromFile << kRemembered;
         // Set as the program sets values: no upper-casing, longer than the 8 a user may type.
         QTest::newRow("options override remembered values")
             << QStringList()
@@ -87,8 +83,6 @@ private slots:
 
         QTest::newRow("wrong number") << QStringList{pdfOption, pdf, u"12XX123456§A"_s} << 2
                                       << u"Numero autorizzazione errato"_s;
-        QTest::newRow("no section sign") << QStringList{pdfOption, pdf, u"12VI123456"_s} << 2
-                                         << u"Numero autorizzazione errato"_s;
         QTest::newRow("no name") << QStringList{pdfOption, pdf, u"12VI123456§**"_s} << 2
                                  << u"Nome allievo non presente"_s;
         QTest::newRow("unknown printer")

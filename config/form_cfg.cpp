@@ -7,6 +7,7 @@
 #include "core/settings.h"
 #include "core/twips.h"
 #include "widgets/group_box_look.h"
+#include "widgets/limited_line_edit.h"
 #include "widgets/styled_button/stored_buttons.h"
 #include "widgets/styled_button/styled_button.h"
 
@@ -15,7 +16,6 @@
 #include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 
 // The pictures are compiled into this static library; nothing else would pull them in.
@@ -183,13 +183,14 @@ QLabel *FormCfg::addLabel(QWidget *parent, const QString &name, const QString &t
     return label;
 }
 
-QLineEdit *FormCfg::addTextBox(QWidget *parent, const QString &name, const QRect &geometry,
-                               int maxLength)
+// The typing limit binds the user only: a longer value from Tavo.cfg (a hand-edited file) is
+// shown whole and saved back whole unless the user edits it.
+LimitedLineEdit *FormCfg::addTextBox(QWidget *parent, const QString &name, const QRect &geometry,
+                                     int typingLimit)
 {
-    auto *box = new QLineEdit(parent);
+    auto *box = new LimitedLineEdit(typingLimit, parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
-    box->setMaxLength(maxLength);
     box->setValidator(new LineBreakValidator(box));
     styleEntry(box);
     return box;

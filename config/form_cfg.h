@@ -6,13 +6,13 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 
 namespace Tavo {
 
 class StyledButton;
 
 class DigitKeyFilter;
+class LimitedLineEdit;
 class LinkLabel;
 class SettingsStore;
 
@@ -35,8 +35,8 @@ private:
     void createPrintParameters();
     QLabel *addLabel(QWidget *parent, const QString &name, const QString &text,
                      const QRect &geometry, Qt::Alignment alignment);
-    QLineEdit *addTextBox(QWidget *parent, const QString &name, const QRect &geometry,
-                          int maxLength);
+    LimitedLineEdit *addTextBox(QWidget *parent, const QString &name, const QRect &geometry,
+                                int typingLimit);
     QComboBox *addList(const QString &name, const QRect &geometry);
     QLabel *addPicture(const QString &name, const QRect &geometry, const QString &resource);
     StyledButton *addCommandButton(const QHash<QString, StyledButton *> &stored,
@@ -51,16 +51,16 @@ private:
     SettingsStore &m_store;
     DigitKeyFilter *m_digitFilter = nullptr;
 
-    QLineEdit *Ag1 = nullptr;
-    QLineEdit *Ag2 = nullptr;
-    QLineEdit *Ag3 = nullptr;
-    QLineEdit *Ag4 = nullptr;
-    QLineEdit *Cod = nullptr;
+    LimitedLineEdit *Ag1 = nullptr;
+    LimitedLineEdit *Ag2 = nullptr;
+    LimitedLineEdit *Ag3 = nullptr;
+    LimitedLineEdit *Ag4 = nullptr;
+    LimitedLineEdit *Cod = nullptr;
     QGroupBox *Frame2 = nullptr;
     QComboBox *Formato = nullptr;
     QComboBox *Pagine = nullptr;
-    QLineEdit *SxT = nullptr;
-    QLineEdit *TopT = nullptr;
+    LimitedLineEdit *SxT = nullptr;
+    LimitedLineEdit *TopT = nullptr;
     QLabel *FascS = nullptr;
     QLabel *FascN = nullptr;
     QCheckBox *Fascicola = nullptr;

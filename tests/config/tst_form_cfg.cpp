@@ -170,6 +170,10 @@ private Q_SLOTS:
             << QByteArray("1\r\nA\r\nB\r\nC\r\nD\r\n1\r\n2\r\n06\r\nA5\r\nNo\r\n");
         QTest::newRow("empty page count")
             << QByteArray("1\r\nA\r\nB\r\nC\r\nD\r\n1\r\n2\r\n\r\nA4\r\nNo\r\n");
+        // Typing limits bind the user only: 4-digit code, 50-character lines, 2-digit margins.
+        const QByteArray longValues = "123456\r\n" + QByteArray(60, 'A') + "\r\nB\r\nC\r\n" +
+                                      QByteArray(51, 'D') + "\r\n100\r\n250\r\n6\r\nA4\r\nNo\r\n";
+        QTest::newRow("beyond the typing limits") << longValues;
     }
 
     void saveWithoutChangesWritesBackTheFile()

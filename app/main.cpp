@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "core/command_line.h"
+#include "core/italian_translations.h"
 #include "core/no_display_guard.h"
 #include "print/headless_print.h"
 
@@ -40,6 +41,7 @@ int main(int argc, char *argv[])
     if (commandLine.isHeadless()) {
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName(QStringLiteral("Tavo"));
+        Tavo::loadItalianTranslations();
         return Tavo::runHeadlessPrint(commandLine, QCoreApplication::applicationDirPath());
     }
 
@@ -47,6 +49,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     noDisplay.reset();
     QApplication::setApplicationName(QStringLiteral("Tavo"));
+    Tavo::loadItalianTranslations();
     Tavo::Form1 window(QCoreApplication::applicationDirPath(), commandLine.argumentString);
     window.show();
     const int status = app.exec();

@@ -274,7 +274,7 @@ void StyledButton::setSoftBevel(bool soft)
 void StyledButton::setPictureNormal(const PicturePtr &picture)
 {
     m_model.PictureNormal = picture;
-    m_renderer.MeasurePicture(m_model);
+    MeasurePicture();
     m_renderer.LayoutContent(m_model);
     redrawAsLastDrawn();
     markChanged();
@@ -442,6 +442,11 @@ void StyledButton::showEvent(QShowEvent *)
     if (m_model.ButtonType == SeeThrough)
         CaptureBackground();
     m_renderer.DrawingEnabled = true;
+    // Shown on a screen of another resolution than the one the picture was measured for.
+    if (m_model.DpiX != logicalDpiX() || m_model.DpiY != logicalDpiY()) {
+        MeasurePicture();
+        m_renderer.LayoutContent(m_model);
+    }
     ComputeColors();
     Redraw(StateUp, true);
 }
@@ -472,6 +477,13 @@ bool StyledButton::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_container && event->type() == QEvent::FontChange)
         ambientChanged();
     return QWidget::eventFilter(watched, event);
+}
+
+void StyledButton::MeasurePicture()
+{
+    m_model.DpiX = logicalDpiX();
+    m_model.DpiY = logicalDpiY();
+    m_renderer.MeasurePicture(m_model);
 }
 
 void StyledButton::UpdateAccessKey()

@@ -223,6 +223,8 @@ private:
     void watchContainer();
     void applyPointer();
     void UpdateAccessKey();
+    // Measures PictureNormal at the resolution of the button's screen.
+    void MeasurePicture();
     void redrawAsLastDrawn() { Redraw(m_renderer.LastState, true); }
     void markChanged() { Q_EMIT propertiesChanged(); }
 

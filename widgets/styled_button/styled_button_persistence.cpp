@@ -42,7 +42,7 @@ void StyledButton::readProperties(const PropertyBag &bag)
     m_model.Value = bag.readBool(QStringLiteral("VALUE"), false);
 
     QWidget::setEnabled(m_model.Enabled);
-    m_renderer.MeasurePicture(m_model);
+    MeasurePicture();
     m_renderer.LayoutContent(m_model);
     UpdateAccessKey();
 }

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+
 using namespace Tavo;
 using namespace Tavo::Testing;
 
@@ -66,6 +68,11 @@ private slots:
         QFETCH(QList<int>, extents);
         QFETCH(QList<bool>, icons);
         QWidget window;
+        // A run on a screen of pinned resolution (ctest's 144 dpi run) must really have it.
+        if (const int dpi = qEnvironmentVariableIntValue("TAVO_SCREEN_DPI"))
+            QCOMPARE(window.logicalDpiX(), dpi);
+        // The 32 x 32 pictures are made for 96 dpi: they grow with the buttons.
+        const int pictureWidth = int(std::lround(32 * window.logicalDpiX() / 96.0));
         QString error;
         const auto buttons = loadStoredButtons(file, &window, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
@@ -84,11 +91,12 @@ private slots:
                                "BackColor=14215660, BackOver=14215660, ForeColor=0, ForeOver=0, "
                                "MaskColor=16777215, MousePointer=1, MouseIcon=none, Cursor=0, "
                                "HandPointer=0, SoftBevel=0, PictureNormal=%2:32x32, "
-                               "PictureWidth=32, PictureOver=none, PicturePosition=0, "
+                               "PictureWidth=%3, PictureOver=none, PicturePosition=0, "
                                "UseMaskColor=1, UseGreyscale=0, SpecialEffect=0, "
                                "CheckBoxBehaviour=0, Value=0")
                                .arg(captions[i])
-                               .arg(kind),
+                               .arg(kind)
+                               .arg(pictureWidth),
                            ", "));
             const QImage &image = button->PictureNormal()->image;
             if (!icons[i]) {

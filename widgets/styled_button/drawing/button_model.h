@@ -61,6 +61,9 @@ struct ButtonModel
     QColor ContainerText = Qt::black;
     // What the containing window shows behind the button (SeeThrough), client size.
     QImage Background;
+    // The resolution of the button's screen in dots per inch: pictures are measured by it.
+    double DpiX = 96.0;
+    double DpiY = 96.0;
 };
 
 } // namespace Tavo::ButtonDrawing

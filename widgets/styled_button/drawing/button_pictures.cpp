@@ -4,6 +4,7 @@
 
 #include "widgets/styled_button/drawing/color_math.h"
 #include "widgets/styled_button/drawing/picture_blitter.h"
+#include "widgets/styled_button/drawing/picture_resolution.h"
 
 namespace Tavo::ButtonDrawing {
 
@@ -17,7 +18,9 @@ void ButtonRenderer::blit(const ButtonPicture &picture, int x, int y, std::optio
     options.darkOnly = darkOnly;
     options.greyscale = greyscale;
     options.blend = blend;
-    BlitPicture(*m_target, x, y, PictureWidth, PictureHeight, picture, options);
+    // Each picture at its own physical size, as PictureNormal was measured.
+    BlitPicture(*m_target, x, y, PictureWidth, PictureHeight,
+                atResolution(picture, m_model->DpiX, m_model->DpiY), options);
 }
 
 void ButtonRenderer::DrawPictureState(quint8 pictureState)

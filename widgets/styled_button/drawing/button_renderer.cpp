@@ -3,6 +3,7 @@
 #include "widgets/styled_button/drawing/caption_text.h"
 #include "widgets/styled_button/drawing/color_math.h"
 #include "widgets/styled_button/drawing/ellipse_spans.h"
+#include "widgets/styled_button/drawing/picture_resolution.h"
 #include "widgets/styled_button/drawing/system_colors.h"
 
 #include <stdexcept>
@@ -82,9 +83,13 @@ void ButtonRenderer::ComputeColors(const ButtonModel &model)
 
 void ButtonRenderer::MeasurePicture(const ButtonModel &model)
 {
-    // The picture's own pixels are the button's pixels (96 dots per inch both).
-    PictureWidth = model.PictureNormal ? model.PictureNormal->image.width() : 0;
-    PictureHeight = model.PictureNormal ? model.PictureNormal->image.height() : 0;
+    // By the picture's physical size: the button's pixels at its screen's resolution.
+    const QSize size =
+        model.PictureNormal
+            ? himetricToPixels(himetricSize(model.PictureNormal->image), model.DpiX, model.DpiY)
+            : QSize(0, 0);
+    PictureWidth = size.width();
+    PictureHeight = size.height();
 }
 
 void ButtonRenderer::LayoutContent(const ButtonModel &model)

@@ -87,7 +87,8 @@ public:
 
     // The palette from the colour scheme; system colours come from the application palette.
     void ComputeColors(const ButtonModel &model);
-    // Picture size in pixels from PictureNormal; 0 x 0 without one.
+    // Picture size in pixels from PictureNormal's physical size at the model's resolution,
+    // rounded to the nearest; 0 x 0 without one.
     void MeasurePicture(const ButtonModel &model);
     // CaptionRect, CaptionRectDown, caption size, then PlacePicture.
     void LayoutContent(const ButtonModel &model);

@@ -5,6 +5,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
+#include <cmath>
+
 namespace {
 
 // The caption font as the caption measures it (aliased).
@@ -178,6 +180,45 @@ private slots:
         ButtonRenderer r;
         layOut(r, caption, position, QSize(75, 25), GradientRounded);
         QCOMPARE(QPoint(r.PictureX, r.PictureY), QPoint((75 - 16) / 2, (25 - 12) / 2));
+    }
+
+    // A picture keeps its physical size on any screen: its pixels at its own resolution become
+    // the button's pixels at the screen's, rounded to the nearest, and it is drawn that large.
+    void pictureSizeFollowsTheResolution_data()
+    {
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<int>("pictureDpi");
+        QTest::addColumn<double>("screenDpi");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("made for the screen") << 32 << 96 << 96.0 << 32;
+        QTest::newRow("120 dpi screen") << 32 << 96 << 120.0 << 40;
+        QTest::newRow("144 dpi screen") << 32 << 96 << 144.0 << 48;
+        QTest::newRow("made for 192 dpi, 96 dpi screen") << 64 << 192 << 96.0 << 32;
+        // 10 pixels at 96 dpi are 265 HIMETRIC, 13.56 pixels at 130 dpi.
+        QTest::newRow("rounded to the nearest") << 10 << 96 << 130.0 << 14;
+    }
+
+    void pictureSizeFollowsTheResolution()
+    {
+        QFETCH(int, pixels);
+        QFETCH(int, pictureDpi);
+        QFETCH(double, screenDpi);
+        QFETCH(int, shown);
+        const QRgb red = qRgb(255, 0, 0);
+        auto picture = std::make_shared<ButtonPicture>(*solidPicture(pixels, pixels, red));
+        picture->image.setDotsPerMeterX(int(std::lround(pictureDpi / 0.0254)));
+        picture->image.setDotsPerMeterY(int(std::lround(pictureDpi / 0.0254)));
+        ButtonModel m = model(Standard3D);
+        m.Caption.clear();
+        m.PictureNormal = picture;
+        m.DpiX = m.DpiY = screenDpi;
+        ButtonRenderer r;
+        prepare(r, m, 80, 80);
+        QCOMPARE(QSize(r.PictureWidth, r.PictureHeight), QSize(shown, shown));
+        r.Redraw(m, ButtonRenderer::StateUp, true);
+        QCOMPARE(boundsOf(r.image(), red), QRect(r.PictureX, r.PictureY, shown, shown));
+        QCOMPARE(r.image().copy(boundsOf(r.image(), red)).convertToFormat(QImage::Format_RGB32),
+                 solidPicture(shown, shown, red)->image);
     }
 
     void noPictureHasZeroSize()

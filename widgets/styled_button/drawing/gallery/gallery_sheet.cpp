@@ -66,6 +66,56 @@ QImage stripedBackground()
     return image;
 }
 
+// The program's command buttons: caption and picture (one of the gallery's resources, the
+// same files as the windows' stored layouts).
+struct ProgramButton
+{
+    const char *caption;
+    const char *picture;
+};
+constexpr std::array<ProgramButton, 5> kProgramButtons{{{"Stampa", "stampa.png"},
+                                                        {"Configurazione", "configurazione.png"},
+                                                        {"Esci", "esci.png"},
+                                                        {"Salva", "salva.png"},
+                                                        {"Annulla", "annulla.png"}}};
+
+// A picture with transparency is an icon, as in the stored layouts; the others are bitmaps.
+PicturePtr programPicture(const QString &name)
+{
+    auto picture = std::make_shared<ButtonPicture>();
+    picture->image = QImage(QStringLiteral(":/gallery/") + name);
+    picture->kind =
+        picture->image.hasAlphaChannel() ? ButtonPicture::Kind::Icon : ButtonPicture::Kind::Bitmap;
+    return picture;
+}
+
+// The model drawn in the column's state at the point, cut to the button's window region. The
+// sheet's buttons have system colours, no effect and the program's white mask colour.
+void drawButton(QPainter &painter, QPoint at, ButtonModel model, Column column)
+{
+    model.ColorScheme = SystemColors;
+    model.MaskColor = 0xFFFFFF;
+    model.SpecialEffect = EffectNone;
+    model.Hovering = column == Column::Hover || column == Column::Down;
+    model.HasFocus = column == Column::Focused;
+    model.DisplayAsDefault = column == Column::Focused;
+    model.Enabled = column != Column::Disabled;
+
+    ButtonRenderer renderer;
+    renderer.setClientSize(kButtonWidth, kButtonHeight, model.ButtonType);
+    renderer.ComputeColors(model);
+    renderer.MeasurePicture(model);
+    renderer.LayoutContent(model);
+    const quint8 state =
+        column == Column::Down ? ButtonRenderer::StateDown : ButtonRenderer::StateUp;
+    renderer.Redraw(model, state, true);
+
+    painter.save();
+    painter.setClipRegion(renderer.BuildRegion(model.ButtonType).translated(at));
+    painter.drawImage(at, renderer.image());
+    painter.restore();
+}
+
 } // namespace
 
 QPalette GallerySheet::classicPalette()
@@ -84,57 +134,55 @@ QPalette GallerySheet::classicPalette()
 QImage GallerySheet::render() const
 {
     const int width = kLabelWidth + int(kColumns.size()) * (kButtonWidth + kGap) + kGap;
-    const int height = kHeaderHeight + int(kLookNames.size()) * (kButtonHeight + kGap) + kGap;
+    const int rows = int(kLookNames.size() + kProgramButtons.size());
+    const int height = 2 * kHeaderHeight + rows * (kButtonHeight + kGap) + kGap;
     QImage sheet(width, height, QImage::Format_RGB32);
     sheet.fill(QColor(255, 255, 255));
     QPainter painter(&sheet);
     QFont labelFont(QStringLiteral("Liberation Sans"));
     labelFont.setPixelSize(13);
     painter.setFont(labelFont);
-    for (size_t c = 0; c < kColumns.size(); ++c)
-        painter.drawText(
-            QRect(kLabelWidth + int(c) * (kButtonWidth + kGap), 0, kButtonWidth, kHeaderHeight),
-            Qt::AlignCenter, QString::fromLatin1(kColumnNames[c]));
+    const auto header = [&painter](int top) {
+        for (size_t c = 0; c < kColumns.size(); ++c)
+            painter.drawText(QRect(kLabelWidth + int(c) * (kButtonWidth + kGap), top, kButtonWidth,
+                                   kHeaderHeight),
+                             Qt::AlignCenter, QString::fromLatin1(kColumnNames[c]));
+    };
+    const auto drawRow = [&painter](int top, const QString &label, ButtonModel model) {
+        painter.drawText(QRect(8, top, kLabelWidth - 8, kButtonHeight),
+                         Qt::AlignVCenter | Qt::AlignLeft, label);
+        for (size_t c = 0; c < kColumns.size(); ++c)
+            drawButton(painter, QPoint(kLabelWidth + int(c) * (kButtonWidth + kGap), top), model,
+                       kColumns[c]);
+    };
 
+    header(0);
     QFont captionFont(QStringLiteral("Liberation Sans"));
     captionFont.setPixelSize(13);
     const PicturePtr picture = samplePicture();
     const QImage background = stripedBackground();
-    for (size_t row = 0; row < kLookNames.size(); ++row) {
-        const int top = kHeaderHeight + int(row) * (kButtonHeight + kGap);
-        painter.drawText(QRect(8, top, kLabelWidth - 8, kButtonHeight),
-                         Qt::AlignVCenter | Qt::AlignLeft, QString::fromLatin1(kLookNames[row]));
-        for (size_t c = 0; c < kColumns.size(); ++c) {
-            const Column column = kColumns[c];
-            ButtonModel model;
-            model.ButtonType = int(row) + 1;
-            model.ColorScheme = SystemColors;
-            model.Caption = QStringLiteral("&Stampa");
-            model.Font = captionFont;
-            model.PictureNormal = picture;
-            model.MaskColor = 0xFFFFFF;
-            model.SpecialEffect = EffectNone;
-            model.Background = background;
-            model.Hovering = column == Column::Hover || column == Column::Down;
-            model.HasFocus = column == Column::Focused;
-            model.DisplayAsDefault = column == Column::Focused;
-            model.Enabled = column != Column::Disabled;
+    int top = kHeaderHeight;
+    for (size_t row = 0; row < kLookNames.size(); ++row, top += kButtonHeight + kGap) {
+        ButtonModel model;
+        model.ButtonType = int(row) + 1;
+        model.Caption = QStringLiteral("&Stampa");
+        model.Font = captionFont;
+        model.PictureNormal = picture;
+        model.Background = background;
+        drawRow(top, QString::fromLatin1(kLookNames[row]), model);
+    }
 
-            ButtonRenderer renderer;
-            renderer.setClientSize(kButtonWidth, kButtonHeight, model.ButtonType);
-            renderer.ComputeColors(model);
-            renderer.MeasurePicture(model);
-            renderer.LayoutContent(model);
-            const quint8 state =
-                column == Column::Down ? ButtonRenderer::StateDown : ButtonRenderer::StateUp;
-            renderer.Redraw(model, state, true);
-
-            const QPoint at(kLabelWidth + int(c) * (kButtonWidth + kGap), top);
-            painter.save();
-            painter.setClipRegion(renderer.BuildRegion(model.ButtonType).translated(at));
-            painter.drawImage(at, renderer.image());
-            painter.restore();
-        }
+    // The program's own buttons: their pictures on the look both windows use.
+    header(top);
+    top += kHeaderHeight;
+    for (const ProgramButton &button : kProgramButtons) {
+        ButtonModel model;
+        model.ButtonType = GradientRounded;
+        model.Caption = QString::fromLatin1(button.caption);
+        model.Font = captionFont;
+        model.PictureNormal = programPicture(QString::fromLatin1(button.picture));
+        drawRow(top, QString::fromLatin1(button.picture), model);
+        top += kButtonHeight + kGap;
     }
     return sheet;
 }

@@ -205,12 +205,18 @@ QComboBox *FormCfg::addList(const QString &name, const QRect &geometry)
     return list;
 }
 
+// The pictures are drawn for 96 dpi, the size of their boxes there; on a screen of another
+// resolution they fill their boxes, as the window's other controls grow with it.
 QLabel *FormCfg::addPicture(const QString &name, const QRect &geometry, const QString &resource)
 {
     auto *picture = new QLabel(Frame2);
     picture->setObjectName(name);
     picture->setGeometry(geometry);
-    picture->setPixmap(QPixmap(resource));
+    const QPixmap drawn(resource);
+    picture->setPixmap(
+        drawn.size() == geometry.size()
+            ? drawn
+            : drawn.scaled(geometry.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     return picture;
 }
 

@@ -126,18 +126,6 @@ private Q_SLOTS:
                                [](const Word &w) { return w.text == u"&"; }),
                  2);
     }
-
-    void a5CoverAndItsBack()
-    {
-        auto a5 = createRptLibGuide();
-        const QString pdf = print(*a5, TableRows(0), 1200);
-        QVERIFY(run(QStringLiteral("pdfinfo"), {pdf}).contains(u"420 x 595 pts (A5)"_qs));
-        const QList<QList<Word>> pages = wordsOf(pdf);
-        QCOMPARE(pages.size(), 2);
-        QCOMPARE(countAt(pages[0], "LIBRETTO", 0, 567, true), 1);
-        // The back starts at the page break: its statement 7512 - 6520 twips down.
-        QCOMPARE(countAt(pages[1], "IL", 0, 992, true), 1);
-    }
 };
 
 QTEST_MAIN(TestReportPdf)

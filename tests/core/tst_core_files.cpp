@@ -1,0 +1,203 @@
+#include "core/province_converter.h"
+#include "core/settings.h"
+#include "core/text_lines.h"
+#include "core/windows1252.h"
+
+#include "../raw_files.h"
+#include "../small_disk.h"
+
+#include <QDateTime>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace Tavo;
+
+// The program's files: Windows-1252 text with CR LF line ends, read silently and boundedly,
+// written whole or not at all.
+class TestCoreFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every byte survives a round trip, the five undefined ones too; what has no byte is
+    // refused, never changed.
+    void windows1252()
+    {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all += char(b);
+        const QString text = Windows1252::decode(all);
+        QCOMPARE(text.mid(0x80, 1), QStringLiteral("€"));
+        QCOMPARE(text.mid(0x9F, 1), QStringLiteral("Ÿ"));
+        QCOMPARE(Windows1252::encode(text).value_or(QByteArray()), all);
+        for (const QString &refused : {u"\u0080"_qs, u"\u0141ODZ"_qs, u"A\U0001F600"_qs})
+            QVERIFY(!Windows1252::encode(refused).has_value());
+    }
+
+    // CR LF or a lone CR ends a line, a lone LF is data; reading stops after 1 MiB, and what
+    // lies beyond or is not ended by then is absent. A CR at the end of one 64 KiB chunk and
+    // its LF at the start of the next are one line end.
+    void read_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("line ends")
+            << QByteArray("a\r\nb\rc\nd\r\n\r\n\xe8") << QStringList{"a", "b", "c\nd", "", "è"};
+        QTest::newRow("CR LF across chunks") << QByteArray(64 * 1024 - 1, 'x') + "\r\nsecond"
+                                             << QStringList{QString(64 * 1024 - 1, u'x'), "second"};
+        QTest::newRow("a line beyond 1 MiB")
+            << QByteArray("A\r\n") + QByteArray(2 * 1024 * 1024, 'x') + "\r\nB\r\n"
+            << QStringList{"A"};
+    }
+    void read()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QTemporaryDir dir;
+        QVERIFY(writeRaw(dir.filePath("f.txt"), bytes));
+        QCOMPARE(TextLines::readFile(dir.filePath("f.txt"), 10, 1 << 20).value_or(QStringList{"?"}),
+                 lines);
+    }
+
+    // A device, a pipe or a folder in place of a file reads as a missing file, at once: a pipe
+    // without a writer would block, /dev/zero would never end.
+    void readOnlyRegularFiles()
+    {
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath("pipe");
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        for (const QString &path : {u"/nonexistent/x"_qs, u"/dev/zero"_qs, dir.path(), pipe})
+            QVERIFY2(!TextLines::readFile(path, 3).has_value(), qPrintable(path));
+    }
+
+    // A save either happens whole or leaves the old file, and says why.
+    void failedWriteKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("text Windows-1252 cannot hold") << u"\u0141ODZ"_qs << u"\u0141ODZ"_qs;
+        QTest::newRow("full disk") << QString(16 * 1024, u'n') << u"Tavo.cfg"_qs;
+    }
+    void failedWriteKeepsTheOldFile()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, reason);
+        SmallDisk disk(256);
+        if (!disk.isMounted())
+            QSKIP("cannot mount a small tmpfs disk (needs root)");
+        const QString path = disk.filePath("Tavo.cfg");
+        QVERIFY(writeRaw(path, "old\r\n"));
+        disk.fill();
+        const auto result = TextLines::writeFile(path, {text});
+        QVERIFY(!result.ok);
+        QVERIFY2(result.error.contains(reason), qPrintable(result.error));
+        QCOMPARE(readRaw(path), QByteArray("old\r\n"));
+        QCOMPARE(QDir(disk.filePath({})).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"filler", "Tavo.cfg"}));
+    }
+
+    // Temporaries an interrupted save left (QSaveFile's "NAME.xxxxxx", over a minute old) go.
+    void saveRemovesStaleTemporaries()
+    {
+        QTemporaryDir dir;
+        const QStringList kept = {"Tavo.txt.fresh1", "Tavo.txt.bak", "Tavo.txt.a1B2c3d"};
+        for (const QString &name : kept + QStringList{"Tavo.txt.a1B2c3"}) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            if (name != kept.first())
+                QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                      QFileDevice::FileModificationTime));
+        }
+        QVERIFY(TextLines::writeFile(dir.filePath("Tavo.txt"), {"AB123CD"}).ok);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+                 QStringList({"Tavo.txt", "Tavo.txt.a1B2c3d", "Tavo.txt.bak", "Tavo.txt.fresh1"}));
+    }
+
+    // Settings: what is missing keeps its default; collation only with "Si", exactly "A4" and
+    // an even page count (rounded, within 32 bits).
+    void settingsRead_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("codice");
+        QTest::addColumn<QString>("pagine");
+        QTest::addColumn<bool>("fascicola");
+        QTest::newRow("no file") << QByteArray() << "9999"
+                                 << "3" << false;
+        QTest::newRow("empty first line") << QByteArray("\r\nA\r\n") << ""
+                                          << "3" << false;
+        const QByteArray head = "1\r\na\r\nb\r\nc\r\nd\r\n10\r\n15\r\n";
+        QTest::newRow("A4, 12, Si") << head + "12\r\nA4\r\nSi\r\n"
+                                    << "1"
+                                    << "12" << true;
+        QTest::newRow("odd pages") << head + "3\r\nA4\r\nSi\r\n"
+                                   << "1"
+                                   << "3" << false;
+        QTest::newRow("lower-case a4") << head + "6\r\na4\r\nSi\r\n"
+                                       << "1"
+                                       << "6" << false;
+        QTest::newRow("SI") << head + "6\r\nA4\r\nSI\r\n"
+                            << "1"
+                            << "6" << false;
+        QTest::newRow("2.5 rounds to 2") << head + "2.5\r\nA4\r\nSi\r\n"
+                                         << "1"
+                                         << "2.5" << true;
+        QTest::newRow("beyond 32 bits") << head + "4294967296\r\nA4\r\nSi\r\n"
+                                        << "1"
+                                        << "4294967296" << false;
+    }
+    void settingsRead()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, codice);
+        QFETCH(QString, pagine);
+        QFETCH(bool, fascicola);
+        QTemporaryDir dir;
+        if (!file.isEmpty())
+            QVERIFY(writeRaw(dir.filePath("Tavo.cfg"), file));
+        SettingsStore store(dir.path());
+        store.LeggiConfigurazione();
+        QCOMPARE(store.settings().CfgCodice, codice);
+        QCOMPARE(store.settings().CfgPagine, pagine);
+        QCOMPARE(store.settings().CfgFascicola, fascicola);
+    }
+
+    void settingsSaveAndReadBack()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path());
+        const Settings values{"0123", "AUTOSCUOLA È", " due ", "VIA X", "CITTÀ",
+                              "10",   "15",           "6",     "A4",    true};
+        QVERIFY(store.SalvaConfigurazione(values).ok);
+        QCOMPARE(store.settings(), values);
+        QCOMPARE(readRaw(store.filePath()),
+                 QByteArray("0123\r\nAUTOSCUOLA \xc8\r\n due \r\nVIA X\r\nCITT\xc0\r\n10\r\n15\r\n"
+                            "6\r\nA4\r\nSi\r\n"));
+        SettingsStore reread(dir.path());
+        reread.LeggiConfigurazione();
+        QCOMPARE(reread.settings(), values);
+        // A failed save keeps file and memory, and says so.
+        SettingsStore gone(dir.filePath("missing"));
+        QVERIFY(gone.SalvaConfigurazione(values).error.contains(u"non è stata salvata"_qs));
+        QCOMPARE(gone.settings(), Settings::defaults());
+    }
+
+    // The converter numbers the lines of Export.txt after its header, dropping EE; without an
+    // input it keeps the old Province.txt.
+    void provinceConverter()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeRaw(dir.filePath("Province.txt"), "old\r\n"));
+        QVERIFY(!ProvinceConverter::convert(dir.path()).ok);
+        QCOMPARE(readRaw(dir.filePath("Province.txt")), QByteArray("old\r\n"));
+        QVERIFY(
+            writeRaw(dir.filePath("Export.txt"), "Sigla;Nome\r\nAG;A\r\nEE;ESTERO\r\n\r\nA\"B"));
+        QVERIFY(ProvinceConverter::convert(dir.path()).ok);
+        QCOMPARE(readRaw(dir.filePath("Province.txt")),
+                 QByteArray("Prov(1)=\"AG;A\"\r\nProv(2)=\"\"\r\nProv(3)=\"A\"B\"\r\n"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCoreFiles)
+#include "tst_core_files.moc"

@@ -1,0 +1,167 @@
+#include "core/command_line.h"
+#include "core/italian_translations.h"
+#include "core/numeric_value.h"
+#include "core/province_table.h"
+#include "core/typing_rules.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+#include <clocale>
+
+using namespace Tavo;
+
+// Values the program reads from text: numbers, province names, the command line, typed text.
+class TestCoreValues : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // A comma locale must not change how "2.5" or "2,5" read.
+        std::setlocale(LC_NUMERIC, "it_IT.UTF-8");
+    }
+
+    void numericValue_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("blanks, tabs, line feeds removed") << " 1\t2\n3" << 123.0;
+        QTest::newRow("CR is not removed") << "1\r2" << 1.0;
+        QTest::newRow("hex") << "&hC" << 12.0;
+        QTest::newRow("octal stops at 8") << "&O18" << 1.0;
+        QTest::newRow("trailing words, comma") << "2,5 pagine" << 2.0;
+        QTest::newRow("sign and blank, point") << "- .5" << -0.5;
+        QTest::newRow("D exponent") << "2D2" << 200.0;
+        QTest::newRow("exponent without digits") << "7E" << 7.0;
+        QTest::newRow("huge") << "1E9999" << qInf();
+    }
+    void numericValue()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(Tavo::numericValue(text), value);
+    }
+
+    // Halves go to the even neighbour; what does not fit 32 bits has no whole value.
+    void wholeValue_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value"); // -1 for none
+        QTest::newRow("2.5 down to even") << "2.5" << 2;
+        QTest::newRow("3.5 up to even") << "3.5" << 4;
+        QTest::newRow("int32 max") << "2147483647" << 2147483647;
+        QTest::newRow("above int32") << "2147483648" << -1;
+    }
+    void wholeValue()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(wholeNumericValue(text).value_or(-1), value);
+    }
+
+    void isNumeric_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("numeric");
+        QTest::newRow("blanks around") << " 123456 " << true;
+        QTest::newRow("hex") << "&H1F" << true;
+        QTest::newRow("trailing letter") << "12345A" << false;
+        QTest::newRow("tab is no blank") << "12\t" << false;
+        QTest::newRow("blank inside") << "1 2" << false;
+        QTest::newRow("overflow") << "1E9999" << false;
+    }
+    void isNumeric()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, numeric);
+        QCOMPARE(isNumericText(text), numeric);
+    }
+
+    void province()
+    {
+        QCOMPARE(NomeProvincia(u"AG"), u"AGRIGENTO"_qs);     // first row
+        QCOMPARE(NomeProvincia(u"VV"), u"VIBO VALENTIA"_qs); // last row
+        QCOMPARE(NomeProvincia(u"AQ"), u"L'AQUILA"_qs);
+        QCOMPARE(NomeProvincia(u"CL"), u"CALTANISETTA"_qs);
+        for (const QString &none : {u"vi"_qs, u"EE"_qs, u"VIC"_qs})
+            QCOMPARE(NomeProvincia(none), QString());
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("args");
+        QTest::addColumn<QString>("learner"); // "NUMBER|NAME", empty for none
+        QTest::newRow("UTF-8 sign, three words") << QList<QByteArray>{"12VI\xc2\xa7"
+                                                                      "A*B*C"}
+                                                 << "12VI|A B C";
+        QTest::newRow("Windows-1252 0xA7, arguments joined")
+            << QList<QByteArray>{"12VI\xa7MARIO", "ROSSI"} << "12VI|MARIO ROSSI";
+        QTest::newRow("second sign belongs to the name") << QList<QByteArray>{"\xc2\xa7"
+                                                                              "A\xc2\xa7"
+                                                                              "B"}
+                                                         << QStringLiteral("|A\u00A7B");
+        QTest::newRow("no sign") << QList<QByteArray>{"12VI123456 MARIO"} << "";
+    }
+    void commandLine()
+    {
+        QFETCH(QList<QByteArray>, args);
+        QFETCH(QString, learner);
+        const auto found = CommandLine::parse(args).learner();
+        QCOMPARE(found ? found->aut + u'|' + found->nome : QString(), learner);
+    }
+
+    void commandLineOptions()
+    {
+        const CommandLine cl = CommandLine::parse(
+            {"--pdf", "out.pdf", "--targa", "AB1", "--istruttore", "Anna Neri", "1\xc2\xa7X"});
+        QVERIFY(cl.error.isEmpty() && cl.isHeadless());
+        QCOMPARE(cl.pdfFile.value_or(QString()) + cl.targa.value_or(QString()) +
+                     cl.istruttore.value_or(QString()) + cl.argumentString,
+                 QStringLiteral("out.pdfAB1Anna Neri1\u00A7X"));
+        for (const QList<QByteArray> &bad :
+             {QList<QByteArray>{"--colore", "x"}, {"--pdf"}, {"--pdf", "a", "--stampante", "b"}})
+            QVERIFY(!CommandLine::parse(bad).error.isEmpty());
+    }
+
+    // Typed text: upper case within Windows-1252, one character for one.
+    void typedText_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("words, Italian vowels, 0x8A..0x9F")
+            << u"via è àìòù ÿœšž"_qs << u"VIA È ÀÌÒÙ ŸŒŠŽ"_qs;
+        QTest::newRow("no single upper form, punctuation, controls")
+            << u"ßµ-/§*€\b\tя"_qs << u"ßµ-/§*€\b\tя"_qs;
+    }
+    void typedText()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QCOMPARE(TypingRules::toUpperTyped(typed), shown);
+    }
+
+    void pastedText()
+    {
+        QCOMPARE(TypingRules::toSingleLine(u"a\r\nb\rc\nd\n\re\tè"), u"a b c d  e\tè"_qs);
+        // Room left under a typing limit: never negative, a selection typed over counts.
+        QCOMPARE(TypingRules::room(8, 5, 0), 3);
+        QCOMPARE(TypingRules::room(10, 11, 0), 0);
+        QCOMPARE(TypingRules::room(10, 11, 2), 1);
+        QCOMPARE(TypingRules::room(10, 3, 7), 10);
+    }
+
+    // The program speaks Italian in Qt's own texts too, whatever the system's language.
+    void qtTextsInItalian()
+    {
+        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), u"Print"_qs);
+        QVERIFY(loadItalianTranslations());
+        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), u"Stampa"_qs);
+        QCOMPARE(QCoreApplication::translate("QSaveFile", "Existing file %1 is not writable"),
+                 u"Il file esistente %1 non è scrivibile"_qs);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCoreValues)
+#include "tst_core_values.moc"

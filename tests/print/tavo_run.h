@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 
 // Runs a copy of the real Tavo program in a folder of its own: the program keeps Tavo.cfg and
@@ -10,21 +9,18 @@ namespace TavoRun {
 
 struct Result
 {
+    bool finished = false;
     int exitCode = -1;
     QString standardError;
-    bool finished = false;
 };
 
-// Copies the built executable into folder; false when that fails.
 inline bool install(const QString &folder)
 {
-    const QString target = QDir(folder).filePath(QStringLiteral("Tavo"));
-    return QFile::copy(QStringLiteral(TAVO_EXECUTABLE), target) &&
-           QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return QFile::copy(QStringLiteral(TAVO_EXECUTABLE), QDir(folder).filePath(u"Tavo"_s));
 }
 
-// Runs folder/Tavo with the arguments, without any display server; as another user when
-// asUser is set (the caller must be root).
+// Runs folder/Tavo with the arguments and no display server; as the user asUser when set
+// (the caller must be root).
 inline Result run(const QString &folder, const QStringList &arguments, int timeoutMs = 120000,
                   const QString &asUser = {})
 {
@@ -34,32 +30,25 @@ inline Result run(const QString &folder, const QStringList &arguments, int timeo
     QProcess process;
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(folder);
-    const QString program = QDir(folder).filePath(QStringLiteral("Tavo"));
+    const QString program = QDir(folder).filePath(u"Tavo"_s);
     if (asUser.isEmpty())
         process.start(program, arguments);
     else
-        process.start(QStringLiteral("runuser"),
-                      QStringList{QStringLiteral("-u"), asUser, QStringLiteral("--"), program} +
-                          arguments);
+        process.start(u"runuser"_s, QStringList{u"-u"_s, asUser, u"--"_s, program} + arguments);
     Result result;
     result.finished =
         process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit;
-    if (!result.finished)
-        process.kill();
+    process.kill();
     result.exitCode = process.exitCode();
     result.standardError = QString::fromLocal8Bit(process.readAllStandardError());
     return result;
 }
 
-// Writes folder/Tavo.cfg (CR LF lines, ASCII).
-inline bool writeSettings(const QString &folder, const QStringList &lines)
+// Writes folder/Tavo.cfg: the lines, "|" between them, each ended by CR LF.
+inline bool writeSettings(const QString &folder, const QString &lines)
 {
-    QFile file(QDir(folder).filePath(QStringLiteral("Tavo.cfg")));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    for (const QString &line : lines)
-        file.write(line.toLatin1() + "\r\n");
-    return true;
+    return writeRaw(QDir(folder).filePath(u"Tavo.cfg"_s),
+                    lines.toLatin1().replace('|', "\r\n") + "\r\n");
 }
 
 } // namespace TavoRun

@@ -182,7 +182,8 @@ private slots:
         };
         // The private cupsd numbers jobs from 1 again: a file of an earlier failed run would
         // have the new one's name.
-        QFile::remove(learnerPdf());
+        if (const QString old = learnerPdf(); !old.isEmpty())
+            QFile::remove(old);
         QTemporaryDir dir;
         QVERIFY(TavoRun::writeSettings(dir.path(), u"0123|AUTOSCUOLA|||VICENZA|10|15|6|A4|Si"_s));
         const TavoRun::Result result =

@@ -1,20 +1,18 @@
 #include "print/headless_print.h"
 
+#include "core/platform.h"
 #include "core/remembered_values.h"
 #include "core/settings.h"
 #include "print/print_command.h"
 
 #include <QPrinterInfo>
 
-#include <cstdio>
-
 namespace Tavo {
 
 namespace {
 void printError(const QString &message)
 {
-    std::fputs(message.toLocal8Bit().constData(), stderr);
-    std::fputc('\n', stderr);
+    Platform::write(Platform::Stream::Error, message + u'\n');
 }
 } // namespace
 

@@ -47,7 +47,7 @@ bool endsWithPdfTrailer(QIODevice &file)
 PdfOutputFile::PdfOutputFile(const QString &target) : m_target(target)
 {
     const QFileInfo info(target);
-    m_temporary.setFileTemplate(
+    m_temporary.emplace(
         info.absoluteDir().filePath(temporaryPrefix(info) + QStringLiteral("XXXXXX.part")));
 }
 
@@ -60,30 +60,36 @@ QString PdfOutputFile::failure(const QString &reason) const
 QString PdfOutputFile::reserve()
 {
     removeStaleTemporaries(QFileInfo(m_target));
-    if (!m_temporary.open())
-        return failure(m_temporary.errorString());
+    if (!m_temporary->open())
+        return failure(m_temporary->errorString());
     return {};
 }
 
 QString PdfOutputFile::commit()
 {
     // A full disk shows as a failed write, when the last buffered bytes go out or earlier.
-    const qint64 written = m_temporary.pos();
-    if (!m_temporary.flush() || m_temporary.error() != QFileDevice::NoError)
-        return failure(m_temporary.errorString());
-    if (QFileInfo(m_temporary.fileName()).size() != written || !endsWithPdfTrailer(m_temporary))
+    QTemporaryFile &file = *m_temporary;
+    const qint64 written = file.pos();
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        return failure(file.errorString());
+    if (QFileInfo(file.fileName()).size() != written || !endsWithPdfTrailer(file))
         return failure(QStringLiteral("il file è incompleto (disco pieno?)"));
-    m_temporary.close();
     // Temporary files are private to their owner; the booklet gets the usual permissions.
-    m_temporary.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                               QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
+    // QTemporaryFile::close() leaves the file open, and Windows renames no open file: only the
+    // object's end lets it go. From here on a failure removes the file by hand.
+    const QString temporaryPath = file.fileName();
+    file.setAutoRemove(false);
+    m_temporary.reset();
     // std::filesystem::rename replaces an existing target in one step, unlike QFile::rename.
     std::error_code error;
-    std::filesystem::rename(std::filesystem::path(m_temporary.fileName().toStdU16String()),
+    std::filesystem::rename(std::filesystem::path(temporaryPath.toStdU16String()),
                             std::filesystem::path(m_target.toStdU16String()), error);
-    if (error)
+    if (error) {
+        QFile::remove(temporaryPath);
         return failure(QString::fromStdString(error.message()));
-    m_temporary.setAutoRemove(false);
+    }
     return {};
 }
 

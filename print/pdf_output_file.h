@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTemporaryFile>
 
+#include <optional>
+
 namespace Tavo {
 
 // A PDF written beside its target under a temporary name (".libretto.pdf.tavo-a1B2c3.part")
@@ -18,7 +20,7 @@ public:
     // folder is missing or not writable, empty on success.
     QString reserve();
     // The open file the PDF writer writes to; valid after reserve().
-    QIODevice *device() { return &m_temporary; }
+    QIODevice *device() { return &*m_temporary; }
     // Checks that the PDF is complete (every byte reached the file, which ends with the PDF
     // trailer) and moves it onto the target, replacing it. Returns an Italian message on
     // failure, empty on success. Without a successful commit() the temporary file is removed.
@@ -28,7 +30,8 @@ private:
     QString failure(const QString &reason) const;
 
     QString m_target;
-    QTemporaryFile m_temporary;
+    // Empty once commit() has let the file go: QTemporaryFile::close() keeps it open.
+    std::optional<QTemporaryFile> m_temporary;
 };
 
 } // namespace Tavo

@@ -1,9 +1,13 @@
+#include "print/booklet_printing.h"
 #include "print/print_command.h"
+#include "print/tabella_pagine.h"
 #include "print_fixture.h"
+#include "reports/report_layout.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -95,6 +99,40 @@ private slots:
                               PdfProbe::wordPosition(dir.filePath(u"0.pdf"_s), 1, u"ZANELLATO"_s);
         QVERIFY2(qAbs(shift.x() - 39.685) < 0.05 && qAbs(shift.y() - 28.346) < 0.05,
                  qPrintable(u"%1, %2"_s.arg(shift.x()).arg(shift.y())));
+    }
+
+    // A printer's resolution is not 1440 dpi: through a QPrinter at any resolution the words
+    // stand where the layout puts them (points are 20 twips; no margins here).
+    void wordsStandWhereTheLayoutPutsThem_data()
+    {
+        QTest::addColumn<int>("dpi");
+        for (int dpi : {300, 600, 1200})
+            QTest::addRow("%d dpi", dpi) << dpi;
+    }
+    void wordsStandWhereTheLayoutPutsThem()
+    {
+        QFETCH(int, dpi);
+        QTemporaryDir dir;
+        const auto layout = BookletPages::Layout::RptLibGuideA4;
+        const auto report = BookletPages::createReport(layout);
+        TabellaPagine rows;
+        QVERIFY(BookletPages::fillPageTable(layout, 3, rows).ok);
+        report->setDataSource(&rows);
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(u"r.pdf"_s));
+        printer.setResolution(dpi);
+        printer.setFullPage(true);
+        BookletPrinting::setUpPage(printer, layout);
+        QVERIFY(BookletPrinting::printPages(*report, printer, u"PDF"_s).isEmpty());
+        const auto at = [&](const QString &word) {
+            return PdfProbe::wordPosition(dir.filePath(u"r.pdf"_s), 2, word) * 20;
+        };
+        for (const auto &[word, x, y] :
+             {std::tuple{u"ORIGINALE"_s, 0, 567}, {u"COPIA"_s, 8362, 567}}) {
+            const QPointF d = at(word) - QPointF(x, y);
+            QVERIFY2(qAbs(d.x()) < 10 && qAbs(d.y()) < 10, qPrintable(word));
+        }
     }
 
     // Tavo.txt, byte for byte: written when plate, instructor or printer changed (a PDF is no

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# A private CUPS server for the print-queue test, on this machine only.
+# A private CUPS server for the tests that print through a real queue, on this machine only.
 #   scripts/cups-test-env.sh start DIR   starts cupsd with its files under DIR, listening on the
 #                                        socket DIR/cups.sock only, and adds the PDF queue
-#                                        TavoPDF (cups-pdf backend)
+#                                        TavoPDF (cups-pdf backend), the default printer
 #   scripts/cups-test-env.sh stop DIR    stops that cupsd
 # Clients reach it with CUPS_SERVER=DIR/cups.sock. The system's cupsd and /run/cups are not
 # touched. When cupsd cannot start at all, start writes the reason to DIR/unavailable and exits
@@ -124,6 +124,8 @@ CONF
     }
     cupsenable "$queue"
     cupsaccept "$queue"
+    # The server's default printer, as an office's only printer would be.
+    lpadmin -d "$queue"
     pdf_out_dir >"$dir/pdf-out-dir"
     echo "cupsd pronto: CUPS_SERVER=$socket, coda $queue, PDF in $(cat "$dir/pdf-out-dir")"
     ;;

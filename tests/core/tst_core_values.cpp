@@ -23,59 +23,36 @@ private slots:
         std::setlocale(LC_NUMERIC, "it_IT.UTF-8");
     }
 
-    void numericValue_data()
+    // The number at the start of a text; its whole value, halves to the even neighbour, -1
+    // when it does not fit 32 bits; whether the whole text, blanks around it, is a number.
+    void numbers_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
-        QTest::newRow("blanks, tabs, line feeds removed") << " 1\t2\n3" << 123.0;
-        QTest::newRow("CR is not removed") << "1\r2" << 1.0;
-        QTest::newRow("hex") << "&hC" << 12.0;
-        QTest::newRow("octal stops at 8") << "&O18" << 1.0;
-        QTest::newRow("trailing words, comma") << "2,5 pagine" << 2.0;
-        QTest::newRow("sign and blank, point") << "- .5" << -0.5;
-        QTest::newRow("D exponent") << "2D2" << 200.0;
-        QTest::newRow("exponent without digits") << "7E" << 7.0;
-        QTest::newRow("huge") << "1E9999" << qInf();
+        QTest::addColumn<int>("whole");
+        QTest::addColumn<bool>("numeric");
+        QTest::newRow("blanks, tabs, line feeds removed") << " 1\t2\n3" << 123.0 << 123 << false;
+        QTest::newRow("CR is not removed") << "1\r2" << 1.0 << 1 << false;
+        QTest::newRow("blanks around") << " 123456 " << 123456.0 << 123456 << true;
+        QTest::newRow("hex") << "&hC" << 12.0 << 12 << true;
+        QTest::newRow("octal stops at 8") << "&O18" << 1.0 << 1 << false;
+        QTest::newRow("trailing words, comma") << "2,5 pagine" << 2.0 << 2 << false;
+        QTest::newRow("sign and blank, point") << "- .5" << -0.5 << 0 << false;
+        QTest::newRow("D exponent, 2.5 to even") << "25D-1" << 2.5 << 2 << true;
+        QTest::newRow("3.5 to even") << "3.5" << 3.5 << 4 << true;
+        QTest::newRow("exponent without digits") << "7E" << 7.0 << 7 << false;
+        QTest::newRow("above int32") << "2147483648" << 2147483648.0 << -1 << true;
+        QTest::newRow("tab is no blank") << "12\t" << 12.0 << 12 << false;
+        QTest::newRow("huge") << "1E9999" << qInf() << -1 << false;
     }
-    void numericValue()
+    void numbers()
     {
         QFETCH(QString, text);
         QFETCH(double, value);
-        QCOMPARE(Tavo::numericValue(text), value);
-    }
-
-    // Halves go to the even neighbour; what does not fit 32 bits has no whole value.
-    void wholeValue_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("value"); // -1 for none
-        QTest::newRow("2.5 down to even") << "2.5" << 2;
-        QTest::newRow("3.5 up to even") << "3.5" << 4;
-        QTest::newRow("int32 max") << "2147483647" << 2147483647;
-        QTest::newRow("above int32") << "2147483648" << -1;
-    }
-    void wholeValue()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, value);
-        QCOMPARE(wholeNumericValue(text).value_or(-1), value);
-    }
-
-    void isNumeric_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("numeric");
-        QTest::newRow("blanks around") << " 123456 " << true;
-        QTest::newRow("hex") << "&H1F" << true;
-        QTest::newRow("trailing letter") << "12345A" << false;
-        QTest::newRow("tab is no blank") << "12\t" << false;
-        QTest::newRow("blank inside") << "1 2" << false;
-        QTest::newRow("overflow") << "1E9999" << false;
-    }
-    void isNumeric()
-    {
-        QFETCH(QString, text);
+        QFETCH(int, whole);
         QFETCH(bool, numeric);
+        QCOMPARE(numericValue(text), value);
+        QCOMPARE(wholeNumericValue(text).value_or(-1), whole);
         QCOMPARE(isNumericText(text), numeric);
     }
 

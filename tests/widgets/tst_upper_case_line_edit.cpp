@@ -1,156 +1,73 @@
 #include "widgets/upper_case_line_edit.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QInputMethodEvent>
 #include <QMenu>
 #include <QTest>
 
 using namespace Tavo;
 
-namespace {
-
-// Types each character as one key press carrying it as text, the way a keyboard layout delivers
-// accented letters (QTest::keyClicks takes ASCII only).
-void typeText(QWidget *widget, const QString &text)
-{
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
-void commitFromInputMethod(QWidget *widget, const QString &commit)
-{
-    QInputMethodEvent event;
-    event.setCommitString(commit);
-    QApplication::sendEvent(widget, &event);
-}
-
-} // namespace
-
+// How the text box applies the typing rules (tests/core has the rules): typed text becomes
+// capitals, pasted text one line, and the limit binds the user, not a text the program sets.
 class TestUpperCaseLineEdit : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void typedLettersBecomeCapitals_data()
+private Q_SLOTS:
+    // A box of the limit holding a text the program set gets keys, each with its character as a
+    // keyboard delivers it ('\b' Backspace, '\1' Ctrl+A, '\26' Ctrl+V, '\2' Paste of the context
+    // menu), then an input method's commit.
+    void typing_data()
     {
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("commit");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("words with blanks")
-            << QStringLiteral("via dei mille") << QStringLiteral("VIA DEI MILLE");
-        QTest::newRow("grave e") << QStringLiteral("è") << QStringLiteral("È");
-        QTest::newRow("sharp s stays") << QStringLiteral("ß") << QStringLiteral("ß");
-        QTest::newRow("oe ligature outside Latin-1") << QStringLiteral("œ") << QStringLiteral("Œ");
+        const auto row = [](const char *name, int limit, const char *text, const char *keys,
+                            const char *commit, const char *shown) {
+            QTest::newRow(name) << limit << QString(text) << QString(keys) << QString(commit)
+                                << QString(shown);
+        };
+        row("typed, edited", 10, "", "via è\b\1xè", "", "XÈ");
+        row("full, typed over a selection", 2, "AB", "\1xyz", "", "XY");
+        row("commit, cut at the limit", 4, "", "ab", "èòù", "ABÈÒ");
+        row("program text kept", 10, "12vi1234567", "9\b\bab", "", "12vi12345A");
+        row("paste, cut at the limit", 13, "12", "\26", "", "12mario rossi");
+        row("paste over a selection", 14, "abcd", "\1\26", "", "mario rossi è");
+        row("context menu paste", 13, "12", "\2", "", "12mario rossi");
     }
-
-    void typedLettersBecomeCapitals()
+    void typing()
     {
-        UpperCaseLineEdit box(50);
-        QFETCH(QString, typed);
+        QFETCH(int, limit);
+        QFETCH(QString, text);
+        QFETCH(QString, keys);
+        QFETCH(QString, commit);
         QFETCH(QString, shown);
-        typeText(&box, typed);
-        QCOMPARE(box.text(), shown);
-    }
-
-    void editingKeysStillWork()
-    {
-        UpperCaseLineEdit box(10);
-        QTest::keyClicks(&box, QStringLiteral("abc"));
-        QTest::keyClick(&box, Qt::Key_Backspace);
-        QCOMPARE(box.text(), QStringLiteral("AB"));
-        QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier); // select all, not a typed "a"
-        QTest::keyClicks(&box, QStringLiteral("x"));
-        QCOMPARE(box.text(), QStringLiteral("X"));
-    }
-
-    void inputMethodCommitIsConverted()
-    {
-        UpperCaseLineEdit box(10);
-        QTest::keyClicks(&box, QStringLiteral("a"));
-        commitFromInputMethod(&box, QStringLiteral("èß"));
-        QCOMPARE(box.text(), QStringLiteral("AÈß"));
-    }
-
-    void inputMethodCommitStopsAtTheLimit()
-    {
-        UpperCaseLineEdit box(3);
-        QTest::keyClicks(&box, QStringLiteral("ab"));
-        commitFromInputMethod(&box, QStringLiteral("èò"));
-        QCOMPARE(box.text(), QStringLiteral("ABÈ"));
-    }
-
-    void typingOverASelectionOfAFullBox()
-    {
-        UpperCaseLineEdit box(4);
-        QTest::keyClicks(&box, QStringLiteral("abcd"));
-        box.setSelection(1, 2);
-        QTest::keyClicks(&box, QStringLiteral("xyz"));
-        QCOMPARE(box.text(), QStringLiteral("AXYD"));
-    }
-
-    void programSetTextIsKeptWholeAndNotConverted()
-    {
-        UpperCaseLineEdit box(10);
-        box.setText(QStringLiteral("12vi1234567"));
-        QCOMPARE(box.text(), QStringLiteral("12vi1234567"));
-        QTest::keyClick(&box, Qt::Key_End);
-        QTest::keyClicks(&box, QStringLiteral("9"));
-        QCOMPARE(box.text(), QStringLiteral("12vi1234567"));
-        QTest::keyClick(&box, Qt::Key_Backspace);
-        QTest::keyClick(&box, Qt::Key_Backspace);
-        QTest::keyClicks(&box, QStringLiteral("ab"));
-        QCOMPARE(box.text(), QStringLiteral("12vi12345A"));
-    }
-
-    void pasteKeepsCaseAndJoinsLines()
-    {
-        UpperCaseLineEdit box(50);
         QGuiApplication::clipboard()->setText(QStringLiteral("mario\r\nrossi\nè"));
-        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box.text(), QStringLiteral("mario rossi è"));
-    }
-
-    void pasteIsCutToTheRoomLeft()
-    {
-        UpperCaseLineEdit box(10);
-        QTest::keyClicks(&box, QStringLiteral("12"));
-        QGuiApplication::clipboard()->setText(QStringLiteral("vi1234567890"));
-        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box.text(), QStringLiteral("12vi123456"));
-    }
-
-    void pasteReplacesTheSelection()
-    {
-        UpperCaseLineEdit box(8);
-        QTest::keyClicks(&box, QStringLiteral("abcdefgh"));
-        box.selectAll();
-        QGuiApplication::clipboard()->setText(QStringLiteral("xy"));
-        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(box.text(), QStringLiteral("xy"));
-    }
-
-    void contextMenuPasteFollowsTheSameRules()
-    {
-        UpperCaseLineEdit box(6);
+        UpperCaseLineEdit box(limit);
+        box.setText(text);
         box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
-        QGuiApplication::clipboard()->setText(QStringLiteral("ab\ncdefgh"));
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
-                                box.mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(&box, &event);
-        QMenu *menu = box.findChild<QMenu *>();
-        QVERIFY(menu);
-        QAction *paste = nullptr;
-        for (QAction *action : menu->actions()) {
-            if (action->text().startsWith(QLatin1String("&Paste")))
-                paste = action;
+        for (const QChar c : keys) {
+            if (c == u'\2') {
+                QContextMenuEvent menu(QContextMenuEvent::Keyboard, {}, box.mapToGlobal(QPoint()));
+                QApplication::sendEvent(&box, &menu);
+                for (QAction *action : box.findChild<QMenu *>()->actions())
+                    if (action->text().startsWith("&Paste"))
+                        action->trigger();
+                box.findChild<QMenu *>()->close();
+            } else if (c < u' ') {
+                const char *sequence = c == u'\b' ? "Backspace" : c == u'\1' ? "Ctrl+A" : "Ctrl+V";
+                QTest::keySequence(&box, QKeySequence(QString::fromLatin1(sequence)));
+            } else {
+                QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_unknown, QString(c), {});
+            }
         }
-        QVERIFY(paste);
-        paste->trigger();
-        QCOMPARE(box.text(), QStringLiteral("ab cde"));
-        menu->close();
+        QInputMethodEvent event;
+        event.setCommitString(commit);
+        QApplication::sendEvent(&box, &event);
+        QCOMPARE(box.text(), shown);
     }
 };
 

@@ -1,5 +1,7 @@
+#include "print/booklet_labels.h"
 #include "print/booklet_printing.h"
 #include "print/print_command.h"
+#include "print/print_units.h"
 #include "print/tabella_pagine.h"
 #include "print_fixture.h"
 #include "reports/report_layout.h"
@@ -13,6 +15,12 @@
 #include <QTimer>
 
 using namespace Tavo;
+using Layout = BookletPages::Layout;
+using Field = InputCheck::Field;
+
+Q_DECLARE_METATYPE(Tavo::BookletPages::Layout)
+Q_DECLARE_METATYPE(Tavo::InputCheck::Field)
+Q_DECLARE_METATYPE(std::optional<float>)
 
 namespace {
 const PrintInput kLearner{u"12VI123456"_s, u"MARIO ZANELLATO"_s, u"AB123CD"_s, u"GIUSEPPE VERDI"_s};
@@ -41,8 +49,9 @@ QStringList entries(const QString &folder)
 }
 } // namespace
 
-// The print command in the program's own process, printing to PDF files read back with
-// poppler-utils, and through the printer dialog.
+// The print command in the program's own process: its rules that need no printer (the checks
+// of the learner's data, the settings read as numbers, the choice of layout, the page table,
+// the labels), and printing to PDF files read back with poppler-utils and through the dialog.
 class TestPrintCommand : public QObject
 {
     Q_OBJECT
@@ -206,6 +215,167 @@ private slots:
         QCOMPARE(outcome.status, PrintOutcome::Status::Cancelled);
         QCOMPARE(readRaw(dir.filePath(u"Tavo.txt"_s)),
                  "AB123CD\r\nGIUSEPPE VERDI\r\n" + outcome.printerName.toLatin1() + "\r\n");
+    }
+    void inputChecks_data()
+    {
+        QTest::addColumn<QString>("aut");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("targa");
+        QTest::addColumn<Field>("field");
+        QTest::addColumn<QString>("message");
+        const QString name = u"MARIO ROSSI"_s;
+        const QString wrong = u"Numero autorizzazione errato"_s;
+        QTest::newRow("valid, trailing blank")
+            << u"12VI123456 "_s << name << u"AB123CD"_s << Field::None << QString();
+        QTest::newRow("nine characters")
+            << u"12VI12345"_s << name << QString() << Field::Aut << wrong;
+        QTest::newRow("letter in the digits")
+            << u"12VI12345A"_s << name << QString() << Field::Aut << wrong;
+        // Whether a part converts to a number, not digit by digit.
+        QTest::newRow("signed digits pass")
+            << u"12VI-12345"_s << name << QString() << Field::None << QString();
+        // The parts are read as typed: a leading blank shifts the code to "2V"; only blanks
+        // are trimmed, so a TAB makes 11 characters.
+        QTest::newRow("leading blank")
+            << u" 12VI123456"_s << name << QString() << Field::Aut << wrong;
+        QTest::newRow("tab after the number")
+            << u"12VI123456\t"_s << name << QString() << Field::Aut << wrong;
+        QTest::newRow("blank name") << u"12VI123456"_s << u"   "_s << QString() << Field::Nome
+                                    << u"Nome allievo non presente"_s;
+        QTest::newRow("plate Tavo.txt cannot hold, emoji")
+            << u"12VI123456"_s << name << u"AB\U0001F697"_s << Field::Targa
+            << u"Targa non valida: il carattere \"\U0001F697\" non si può salvare"_s;
+    }
+    void inputChecks()
+    {
+        QFETCH(QString, aut);
+        QFETCH(QString, nome);
+        QFETCH(QString, targa);
+        QFETCH(Field, field);
+        QFETCH(QString, message);
+        const InputCheck check = checkPrintInput({aut, nome, targa, u"È"_s});
+        QCOMPARE(check.field, field);
+        QCOMPARE(check.message, message);
+    }
+
+    // Whole millimetres × 1440 / 25.4, in the single precision the report receives.
+    void margins_data()
+    {
+        QTest::addColumn<QString>("millimetres");
+        QTest::addColumn<std::optional<float>>("twips");
+        QTest::newRow("default left 10") << u"10"_s << std::optional(566.92914f);
+        QTest::newRow("half goes to even, down") << u"14.5"_s << std::optional(793.70079f);
+        QTest::newRow("half goes to even, up") << u"11.5"_s << std::optional(680.31496f);
+        // 1491308 × 1440 = 2147483520 fits 32 bits; 1491309 × 1440 does not.
+        QTest::newRow("largest that fits") << u"1491308"_s << std::optional(84546592.0f);
+        QTest::newRow("product overflows") << u"1491309"_s << std::optional<float>();
+    }
+    void margins()
+    {
+        QFETCH(QString, millimetres);
+        QFETCH(std::optional<float>, twips);
+        const std::optional<float> actual = PrintUnits::marginTwips(millimetres);
+        QCOMPARE(actual.has_value(), twips.has_value());
+        QVERIFY2(actual.value_or(0) == twips.value_or(0),
+                 qPrintable(QString::number(actual.value_or(0), 'g', 10)));
+    }
+
+    void layoutChoice_data()
+    {
+        QTest::addColumn<QString>("formato");
+        QTest::addColumn<bool>("fascicola");
+        QTest::addColumn<Layout>("layout");
+        QTest::newRow("A5 ignores collation") << u"A5"_s << true << Layout::RptLibGuide;
+        QTest::newRow("lower-case a5 is A4") << u"a5"_s << false << Layout::RptLibGuideA4;
+        QTest::newRow("A4 collated") << u"A4"_s << true << Layout::RptLibGuideA4f;
+        QTest::newRow("other format") << u"A3"_s << true << Layout::RptLibGuideA4f;
+    }
+    void layoutChoice()
+    {
+        QFETCH(QString, formato);
+        QFETCH(bool, fascicola);
+        QFETCH(Layout, layout);
+        Settings s = Settings::defaults();
+        s.CfgFormato = formato;
+        s.CfgFascicola = fascicola;
+        QCOMPARE(BookletPages::chooseLayout(s), layout);
+    }
+
+    // The rows as their values joined by "|"; "ORIG" the original's heading, "CUT" the cut
+    // line. Collated sheets pair page i with page n/2 + i.
+    void pageTable_data()
+    {
+        QTest::addColumn<Layout>("layout");
+        QTest::addColumn<int>("pageCount");
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("A5, 3 pages") << Layout::RptLibGuide << 3
+                                     << u"ORIG|1 di 3|CUT;COPIA|1 di 3|;ORIG|2 di 3|CUT;"
+                                        "COPIA|2 di 3|;ORIG|3 di 3|CUT;COPIA|3 di 3|"_s;
+        QTest::newRow("A4 collated, 6 pages")
+            << Layout::RptLibGuideA4f << 6
+            << u"CUT|ORIG|1 di 6|4 di 6;|COPIA|1 di 6|4 di 6;CUT|ORIG|2 di 6|5 di 6;"
+               "|COPIA|2 di 6|5 di 6;CUT|ORIG|3 di 6|6 di 6;|COPIA|3 di 6|6 di 6"_s;
+        QTest::newRow("negative count") << Layout::RptLibGuideA4 << -4 << QString();
+    }
+    void pageTable()
+    {
+        QFETCH(Layout, layout);
+        QFETCH(int, pageCount);
+        QFETCH(QString, rows);
+        TabellaPagine table;
+        const TabellaPagine::Result result = BookletPages::fillPageTable(layout, pageCount, table);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QStringList actual;
+        for (int row = 0; row < table.rowCount(); ++row) {
+            QStringList values;
+            for (const QString &field : table.fieldNames()) {
+                const QString v = table.value(row, field);
+                values.append(v == u"ORIGINALE (retro a carta di ricalco)"_s ? u"ORIG"_s
+                              : v.startsWith(u"- - -"_s)                     ? u"CUT"_s
+                                                                             : v);
+            }
+            actual.append(values.join(u'|'));
+        }
+        QCOMPARE(actual.join(u';'), rows);
+    }
+
+    // "999 di 999" fits the page field; "100 di 1000" is an error naming field and length,
+    // never a cut value; a huge count fails before filling rows.
+    void pageFieldLimits()
+    {
+        TabellaPagine fits;
+        QVERIFY(BookletPages::fillPageTable(Layout::RptLibGuideA4, 999, fits).ok);
+        QCOMPARE(fits.value(998, u"pagina"), u"999 di 999"_s);
+        TabellaPagine tooLong;
+        const TabellaPagine::Result r =
+            BookletPages::fillPageTable(Layout::RptLibGuide, 1000, tooLong);
+        QVERIFY(!r.ok);
+        QVERIFY2(r.error.contains(u"pagina"_s) && r.error.contains(u"10"_s), qPrintable(r.error));
+        TabellaPagine huge;
+        QVERIFY(!BookletPages::fillPageTable(Layout::RptLibGuide, 2147483647, huge).ok);
+        QCOMPARE(huge.rowCount(), 0);
+    }
+
+    // The school's lines, code and learner in every column (two on A5, three on A4), the
+    // lesson page's fields in both halves, "&" literal, the fixed texts as designed.
+    void labels()
+    {
+        const Layout layout = Layout::RptLibGuideA4f;
+        const auto report = BookletPages::createReport(layout);
+        Settings school = Settings::defaults();
+        school.CfgCodice = u"0123"_s;
+        school.CfgAutoscuola1 = u"ROSSI & FIGLI"_s;
+        const PrintInput input{u"12VI123456 "_s, u"ANNA BIANCHI"_s, u"AB1"_s, u"GINO"_s};
+        QCOMPARE(BookletLabels::fill(*report, layout, school, {input, u"VICENZA"_s, 6}), QString());
+        QStringList texts;
+        for (const char16_t *name : {u"Ag11", u"Ag31", u"Ag34", u"Cod3", u"Cognome3", u"UMC2",
+                                     u"NumFR2", u"Istruttore2", u"Targa2", u"Label160"})
+            texts.append(report->controlText(name));
+        QCOMPARE(texts,
+                 QStringList({u"ROSSI & FIGLI"_s, u"ROSSI & FIGLI"_s, u"36100 VICENZA (VI)"_s,
+                              u"0123"_s, u"ANNA BIANCHI"_s, u"VICENZA"_s, u"12VI123456 "_s,
+                              u"GINO"_s, u"AB1"_s, u"LIBRETTO DELLE LEZIONI DI GUIDA"_s}));
+        QVERIFY(report->controlText(u"compone").contains(u"SI COMPONE DI 6 COPPIE"_s));
     }
 };
 

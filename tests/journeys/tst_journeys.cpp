@@ -145,8 +145,7 @@ private slots:
         // THEN the booklet is printed, the printer is remembered and the program has ended
         QString pdf;
         waitForPrintedPdf(&pdf);
-        QVERIFY(pdfText(pdf).contains(u"MARIO ROSSI"_s));
-        QVERIFY(pdfText(pdf).contains(u"VICENZA"_s));
+        QVERIFY(pdfText(pdf).contains(u"MARIO ROSSI"_s) && pdfText(pdf).contains(u"VICENZA"_s));
         QCOMPARE(readRaw(file(u"Tavo.txt"_s)),
                  "AB123CD\r\nANNA NERI\r\n" + m_queue.name().toLatin1() + "\r\n");
     }
@@ -176,8 +175,7 @@ private slots:
         acceptPrintDialog();
         QString pdf;
         waitForPrintedPdf(&pdf);
-        QVERIFY(pdfText(pdf).contains(u"12VI123456"_s));
-        QVERIFY(pdfText(pdf).contains(u"LUIGI VERDI"_s));
+        QVERIFY(pdfText(pdf).contains(u"12VI123456"_s) && pdfText(pdf).contains(u"LUIGI VERDI"_s));
     }
 
     void configurationSavedThenCollatedPrint()
@@ -213,8 +211,8 @@ private slots:
         QString pdf;
         waitForPrintedPdf(&pdf);
         const QString lastSheet = pdfText(pdf, {u"-f"_s, u"7"_s, u"-l"_s, u"7"_s});
-        QVERIFY(lastSheet.contains(u"COPIA"_s) && lastSheet.contains(u"3 di 6"_s));
-        QVERIFY(lastSheet.contains(u"6 di 6"_s));
+        QVERIFY(lastSheet.contains(u"COPIA"_s) && lastSheet.contains(u"3 di 6"_s) &&
+                lastSheet.contains(u"6 di 6"_s));
         QVERIFY(pdfText(pdf, {u"-f"_s, u"8"_s}).isEmpty());
     }
 

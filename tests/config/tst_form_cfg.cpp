@@ -129,18 +129,6 @@ private Q_SLOTS:
         }
     }
 
-    void annullaChangesNothing()
-    {
-        const QByteArray cfg = "1\r\nA\r\nB\r\nC\r\nD\r\n5\r\n7\r\n6\r\nA4\r\nSi\r\n";
-        const Opened w(cfg);
-        QTest::keyClicks(w.get("Ag1"), "NUOVA");
-        w.get<QComboBox>("Formato")->setCurrentText("A5");
-        QTest::mouseClick(w.get<QWidget>("AnnullaP"), Qt::LeftButton);
-        QVERIFY(!w.form->isVisible());
-        QCOMPARE(readRaw(w.store.filePath()), cfg);
-        QCOMPARE(w.store.settings(), Opened(cfg).store.settings());
-    }
-
     // A settings file that cannot be written: a warning, and the window stays as it was.
     void failedSaveKeepsTheWindow()
     {

@@ -1,3 +1,4 @@
+#include "../modal_closer.h"
 #include "print/booklet_labels.h"
 #include "print/booklet_printing.h"
 #include "print/print_command.h"
@@ -6,13 +7,10 @@
 #include "print_fixture.h"
 #include "reports/report_layout.h"
 
-#include <QApplication>
-#include <QDialog>
 #include <QDir>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace Tavo;
 using Layout = BookletPages::Layout;
@@ -200,22 +198,15 @@ private slots:
     void cancelledDialogStillRemembers()
     {
         QTemporaryDir dir;
-        QTimer closer;
-        bool rejected = false;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-                rejected = true;
-                dialog->reject();
-            }
-        });
-        closer.start(20);
+        const ModalCloser closer([] { return true; });
         const PrintOutcome outcome =
             printBooklet(kLearner, settings(u"A4"_s, u"3"_s), {}, dir.path(), {}, nullptr);
-        QVERIFY(rejected);
+        QVERIFY(closer.seen);
         QCOMPARE(outcome.status, PrintOutcome::Status::Cancelled);
         QCOMPARE(readRaw(dir.filePath(u"Tavo.txt"_s)),
                  "AB123CD\r\nGIUSEPPE VERDI\r\n" + outcome.printerName.toLatin1() + "\r\n");
     }
+
     void inputChecks_data()
     {
         QTest::addColumn<QString>("aut");

@@ -122,6 +122,9 @@ iconv -f WINDOWS-1252 -t UTF-8 "$work/windows.out" | tr -d '\r' | cmp -s - "$wor
 (cd "$install" && wine Tavo.exe "$learner" >/dev/null 2>&1 &)
 title="^Stampa Libretti Guide versione $version\$"
 window=$(timeout 60 xdotool search --sync --onlyvisible --name "$title") || fail "no main window"
+# Wine centres the window on the screen, where the pointer starts: move the pointer away, or
+# the text box under it shows its hover look.
+xdotool mousemove 0 0
 sleep 1
 import -window "$window" "$work/main_window_wine.png"
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/ *Geometry: //p')

@@ -99,8 +99,11 @@ namespace {
 
 WriteResult writeFailure(const QString &path, const QString &reason)
 {
-    return {false, QStringLiteral("Impossibile scrivere il file %1: %2")
-                       .arg(QDir::toNativeSeparators(path), reason)};
+    const QString shown = QDir::toNativeSeparators(path);
+    // Some of Qt's reasons name the file already.
+    if (reason.contains(shown))
+        return {false, QStringLiteral("Impossibile scrivere il file. %1").arg(reason)};
+    return {false, QStringLiteral("Impossibile scrivere il file %1: %2").arg(shown, reason)};
 }
 
 // QSaveFile writes beside its target under the target's name and six letters or digits

@@ -145,10 +145,17 @@ private slots:
         QCOMPARE(PdfProbe::info(dir.filePath(u"o.pdf"_s)).pages, 4);
     }
 
-    // A program folder the user cannot add files to, holding a Tavo.txt the user may write:
-    // the remembered values are written in place.
-    void readOnlyFolderWithWritableFiles()
+    // A program folder the user cannot add files to: a Tavo.txt the user may write is written
+    // in place; one the user may not write is kept, and the message names it once.
+    void readOnlyFolder_data()
     {
+        QTest::addColumn<bool>("txtWritable");
+        QTest::newRow("writable Tavo.txt") << true;
+        QTest::newRow("read-only Tavo.txt") << false;
+    }
+    void readOnlyFolder()
+    {
+        QFETCH(bool, txtWritable);
         if (getuid() != 0)
             QSKIP("needs root, to run the program as the user nobody");
         QTemporaryDir dir;
@@ -160,12 +167,15 @@ private slots:
                               QFile::ReadOther | QFile::ExeOther;
         QVERIFY(QFile::setPermissions(dir.path(), everyone));
         QVERIFY(QFile::setPermissions(out.path(), everyone | QFile::WriteOther));
-        QCOMPARE(chown(QFile::encodeName(txt).constData(), 65534, 65534), 0); // nobody
+        if (txtWritable)
+            QCOMPARE(chown(QFile::encodeName(txt).constData(), 65534, 65534), 0); // nobody
         const TavoRun::Result result = TavoRun::run(
             dir.path(), {u"--targa"_s, u"ZZ9"_s, u"--pdf"_s, out.filePath(u"o.pdf"_s), kLearner},
             120000, u"nobody"_s);
-        QVERIFY2(result.exitCode == 0, qPrintable(result.standardError));
-        QCOMPARE(readRaw(txt), QByteArray("ZZ9\r\nGIUSEPPE VERDI\r\nUfficio\r\n"));
+        QVERIFY2(result.exitCode == (txtWritable ? 0 : 3), qPrintable(result.standardError));
+        QCOMPARE(readRaw(txt),
+                 txtWritable ? QByteArray("ZZ9\r\nGIUSEPPE VERDI\r\nUfficio\r\n") : kRemembered);
+        QCOMPARE(result.standardError.count(txt), txtWritable ? 0 : 1);
     }
 
     // Through a real print queue: the private cupsd of scripts/cups-test-env.sh with its

@@ -1,9 +1,10 @@
 #include "core/no_display_guard.h"
 
+#include "core/platform.h"
+
 #include <QByteArrayView>
 #include <QString>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace Tavo {
@@ -15,8 +16,7 @@ QtMessageHandler previousHandler = nullptr;
 void guardHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
     if (type == QtFatalMsg) {
-        std::fputs(NoDisplayGuard::message(), stderr);
-        std::fflush(stderr);
+        Platform::write(Platform::Stream::Error, QString::fromUtf8(NoDisplayGuard::message()));
         std::_Exit(1);
     }
     // What Qt says about its platform plugins while it looks for a screen is for developers.
@@ -28,14 +28,14 @@ void guardHandler(QtMsgType type, const QMessageLogContext &context, const QStri
 
 } // namespace
 
-NoDisplayGuard::NoDisplayGuard() : m_previous(qInstallMessageHandler(guardHandler))
+NoDisplayGuard::NoDisplayGuard()
 {
-    previousHandler = m_previous;
+    previousHandler = qInstallMessageHandler(guardHandler);
 }
 
 NoDisplayGuard::~NoDisplayGuard()
 {
-    qInstallMessageHandler(m_previous);
+    qInstallMessageHandler(previousHandler);
 }
 
 const char *NoDisplayGuard::message()

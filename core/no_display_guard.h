@@ -19,9 +19,6 @@ public:
 
     // The line printed when no screen is available.
     static const char *message();
-
-private:
-    QtMessageHandler m_previous;
 };
 
 } // namespace Tavo

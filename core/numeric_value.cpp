@@ -159,15 +159,20 @@ std::optional<qint32> wholeNumericValue(QStringView text)
     return roundToInt32(numericValue(text));
 }
 
+QStringView trimBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
 bool isNumericText(QStringView text)
 {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    const QStringView core = text.mid(first, last - first);
+    const QStringView core = trimBlanks(text);
     if (core.isEmpty())
         return false;
     qsizetype length = 0;

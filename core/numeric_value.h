@@ -28,4 +28,8 @@ std::optional<qint32> wholeNumericValue(QStringView text);
 // "12", " 1", "-12345" pass; "AB", "12345A", "1,5", "1E9999" and "" do not.
 bool isNumericText(QStringView text);
 
+// The text without the blanks around it; a tab or other white space stays part of it, as in
+// the typed values the program checks.
+QStringView trimBlanks(QStringView text);
+
 } // namespace Tavo

@@ -1,12 +1,11 @@
 #include "core/text_lines.h"
 
+#include "core/stale_temporaries.h"
 #include "core/windows1252.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -106,28 +105,14 @@ WriteResult writeFailure(const QString &path, const QString &reason)
     return {false, QStringLiteral("Impossibile scrivere il file %1: %2").arg(shown, reason)};
 }
 
-// QSaveFile writes beside its target under the target's name and six letters or digits
-// ("Tavo.txt.a1B2c3"). A run killed during a save leaves that file behind; one that has not
-// changed for a minute belongs to no save in progress.
-void removeStaleTemporaries(const QString &path)
-{
-    const QFileInfo target(path);
-    static const QRegularExpression sixLettersOrDigits(QStringLiteral("^[A-Za-z0-9]{6}$"));
-    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const QFileInfoList candidates = target.absoluteDir().entryInfoList(
-        {target.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
-    for (const QFileInfo &candidate : candidates) {
-        if (sixLettersOrDigits.match(candidate.suffix()).hasMatch() &&
-            candidate.lastModified().toUTC() < staleBefore)
-            QFile::remove(candidate.filePath());
-    }
-}
-
 } // namespace
 
 WriteResult writeBytes(const QString &path, const QByteArray &bytes)
 {
-    removeStaleTemporaries(path);
+    // QSaveFile writes beside its target under the target's name and six letters or digits
+    // ("Tavo.txt.a1B2c3").
+    const QFileInfo target(path);
+    removeStaleTemporaries(target.absolutePath(), target.fileName() + u'.');
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     // Unbuffered, a failed write shows at once: QSaveFile would otherwise find a full disk only

@@ -1,9 +1,9 @@
 #include "print/pdf_output_file.h"
 
-#include <QDateTime>
+#include "core/stale_temporaries.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <filesystem>
 #include <system_error>
@@ -15,22 +15,6 @@ namespace {
 QString temporaryPrefix(const QFileInfo &target)
 {
     return QStringLiteral(".%1.tavo-").arg(target.fileName());
-}
-
-// Temporary files of the same target that have not changed for a minute belong to no print in
-// progress: a run killed while writing left them.
-void removeStaleTemporaries(const QFileInfo &target)
-{
-    const QString prefix = temporaryPrefix(target);
-    static const QRegularExpression ours(QStringLiteral("^[A-Za-z0-9]{6}\\.part$"));
-    const QDateTime staleBefore = QDateTime::currentDateTimeUtc().addSecs(-60);
-    const QFileInfoList candidates = target.absoluteDir().entryInfoList(
-        {prefix + QStringLiteral("*.part")}, QDir::Files | QDir::Hidden);
-    for (const QFileInfo &candidate : candidates) {
-        if (ours.match(candidate.fileName().mid(prefix.size())).hasMatch() &&
-            candidate.lastModified().toUTC() < staleBefore)
-            QFile::remove(candidate.filePath());
-    }
 }
 
 // Whether the last bytes of the file hold the end-of-file marker of a PDF.
@@ -59,7 +43,8 @@ QString PdfOutputFile::failure(const QString &reason) const
 
 QString PdfOutputFile::reserve()
 {
-    removeStaleTemporaries(QFileInfo(m_target));
+    const QFileInfo target(m_target);
+    removeStaleTemporaries(target.absolutePath(), temporaryPrefix(target), QStringLiteral(".part"));
     if (!m_temporary->open())
         return failure(m_temporary->errorString());
     return {};

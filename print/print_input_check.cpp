@@ -7,18 +7,6 @@
 namespace Tavo {
 
 namespace {
-// Removes leading and trailing blanks only: a TAB or other white space stays part of the text.
-QStringView trimBlanks(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.sliced(begin, end - begin);
-}
-
 // The first character of the text that Windows-1252 has no byte for, empty when there is none.
 QString firstUnsavable(QStringView text)
 {

@@ -7,6 +7,15 @@ namespace Tavo::Reports {
 
 namespace {
 
+// The text without the blanks at its end, which never print.
+QStringView withoutTrailingBlanks(QStringView text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.first(end);
+}
+
 // Splits a word wider than the box into pieces that fit, at least one character each. The
 // characters' advances are summed, so a long word costs one measure per character.
 QStringList breakWord(const QString &word, const QFontMetricsF &metrics, qreal width)
@@ -37,14 +46,12 @@ void wrapParagraph(QStringView paragraph, const QFontMetricsF &metrics, qreal wi
                    QStringList &lines)
 {
     // Most texts fit their box: one measure settles it.
-    const qsizetype size = paragraph.size();
-    qsizetype end = size;
-    while (end > 0 && paragraph.at(end - 1) == QLatin1Char(' '))
-        --end;
-    if (metrics.horizontalAdvance(paragraph.first(end).toString()) <= width) {
-        lines.append(paragraph.first(end).toString());
+    if (const QString whole = withoutTrailingBlanks(paragraph).toString();
+        metrics.horizontalAdvance(whole) <= width) {
+        lines.append(whole);
         return;
     }
+    const qsizetype size = paragraph.size();
     const auto blank = [&](qsizetype i) {
         return paragraph.at(i) == QLatin1Char(' ');
     };
@@ -118,15 +125,6 @@ ShapedLine shapeLine(const QString &line, const QFont &font, QPaintDevice *devic
     return shaped;
 }
 
-// The text without the blanks at its end, which never print.
-QString withoutTrailingBlanks(const QString &text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.first(end);
-}
-
 } // namespace
 
 QStringList wrapText(const QString &text, const QFontMetricsF &metrics, qreal width)
@@ -155,7 +153,7 @@ TextBoxLines layTextBox(const QString &text, const QFont &font, const QPaintDevi
     // Most texts are a single line that fits its box: shaped once, measured by that shaping.
     QList<ShapedLine> shaped;
     if (!text.contains(QLatin1Char('\n'))) {
-        const QString line = withoutTrailingBlanks(text);
+        const QString line = withoutTrailingBlanks(text).toString();
         ShapedLine whole = shapeLine(line, deviceFont, paintDevice);
         if (whole.width <= size.width()) {
             laid.lines = {line};

@@ -117,8 +117,7 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(u"r.pdf"_s));
         printer.setResolution(dpi);
-        printer.setFullPage(true);
-        BookletPrinting::setUpPage(printer, layout);
+        QVERIFY(BookletPrinting::setUpPage(printer, layout).isEmpty());
         QVERIFY(BookletPrinting::printPages(*report, printer, u"PDF"_s).isEmpty());
         const auto at = [&](const QString &word) {
             return PdfProbe::wordPosition(dir.filePath(u"r.pdf"_s), 2, word) * 20;

@@ -1,6 +1,7 @@
 #include "reports/report_text_box.h"
 
 #include <QPainter>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 
 namespace Tavo::Reports {
@@ -16,15 +17,21 @@ QStringView withoutTrailingBlanks(QStringView text)
     return text.first(end);
 }
 
-// Splits a word wider than the box into pieces that fit, at least one character each. The
-// characters' advances are summed, so a long word costs one measure per character.
+// Splits a word wider than the box into pieces that fit, at least one character each. A
+// character is what the reader sees as one (a letter with its accents, an emoji of two UTF-16
+// units), never cut in two. The characters' advances are summed, so a long word costs one
+// measure per character.
 QStringList breakWord(const QString &word, const QFontMetricsF &metrics, qreal width)
 {
     QStringList pieces;
     QString piece;
     qreal pieceWidth = 0;
-    for (const QChar character : word) {
-        const qreal advance = metrics.horizontalAdvance(character);
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, word);
+    qsizetype start = 0;
+    for (qsizetype end = characters.toNextBoundary(); end > start;
+         start = end, end = characters.toNextBoundary()) {
+        const QStringView character = QStringView(word).mid(start, end - start);
+        const qreal advance = metrics.horizontalAdvance(character.toString());
         if (!piece.isEmpty() && pieceWidth + advance > width) {
             pieces.append(piece);
             piece.clear();

@@ -187,6 +187,9 @@ private Q_SLOTS:
         QTest::newRow("blanks only") << "   " << 7228 << QStringList{};
         QTest::newRow("a word wider than the box is broken inside")
             << "ABCDEFGHIJ" << 500 << QStringList{"ABC", "DEF", "GHI", "J"};
+        // An emoji of two UTF-16 units, a letter with a combining accent: one character each.
+        QTest::newRow("a character is never cut in two")
+            << "\U0001F600E\u0301" << 1 << QStringList{"\U0001F600", "E\u0301"};
     }
     void wrapsAtBlanks()
     {

@@ -115,9 +115,10 @@ private Q_SLOTS:
         const auto report = layout == u"A5"   ? createRptLibGuide()
                             : layout == u"A4" ? createRptLibGuideA4()
                                               : createRptLibGuideA4f();
-        // A long name wraps past its box: only the lines that fit whole print.
+        // A long name, too long for its box at its size, prints smaller and whole.
         for (const char16_t *name : {u"Ag11", u"Ag21", u"Ag31"})
-            report->setLabelText(name, u"AUTOSCUOLA SANTA MARIA DELLE GRAZIE & FIGLI"_qs);
+            report->setLabelText(name, u"AUTOSCUOLA SANTA MARIA DELLE GRAZIE & FIGLI"_qs,
+                                 ReportControl::TextFit::Shrink);
         for (const char16_t *name : {u"Cognome1", u"Cognome2", u"Cognome3"})
             report->setLabelText(name, u"MARIO BIANCHI"_qs);
         report->setLeftMargin(566.93f);

@@ -128,7 +128,8 @@ private slots:
 
     void pastedText()
     {
-        QCOMPARE(TypingRules::toSingleLine(u"a\r\nb\rc\nd\n\re\tè"), u"a b c d  e\tè"_qs);
+        QCOMPARE(TypingRules::toSingleLine(u"\ta\r\nb\rc\nd\n\re\tè\u2029f"),
+                 u" a b c d  e è f"_qs);
         // Room left under a typing limit: never negative, a selection typed over counts.
         QCOMPARE(TypingRules::room(8, 5, 0), 3);
         QCOMPARE(TypingRules::room(10, 11, 0), 0);

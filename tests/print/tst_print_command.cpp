@@ -126,6 +126,40 @@ private slots:
         }
     }
 
+    // The user guide's assembly of a collated booklet, done on the printed sheets: the cover
+    // sheet cut in two, the cover first; the other sheets piled in printing order, the first on
+    // top, the pile cut along the fold marks and its left half laid on its right half. Every
+    // page comes in order, each original before its copy.
+    void collatedSheetsAssemble()
+    {
+        const int pageCount = 6;
+        QTemporaryDir dir;
+        const Settings s = settings(u"A4"_s, QString::number(pageCount), true);
+        QCOMPARE(printPdf(dir, s, u"f.pdf"_s).status, PrintOutcome::Status::Printed);
+        // A half sheet (842 × 595 points) as its heading and page number, or its first word.
+        const auto half = [&](int sheet, bool right) {
+            const QString n = QString::number(sheet);
+            const QString text = PdfProbe::run(
+                u"pdftotext"_s,
+                {u"-f"_s, n, u"-l"_s, n, u"-x"_s, right ? u"421"_s : u"0"_s, u"-y"_s, u"0"_s,
+                 u"-W"_s, u"421"_s, u"-H"_s, u"595"_s, dir.filePath(u"f.pdf"_s), u"-"_s});
+            const QRegularExpressionMatch page =
+                QRegularExpression(u"(ORIGINALE|COPIA)[\\s\\S]*\\s(\\d+) di "_s).match(text);
+            return page.hasMatch() ? page.captured(1) + u' ' + page.captured(2)
+                                   : text.simplified().section(u' ', 0, 0);
+        };
+        QStringList booklet{half(1, false), half(1, true)}; // the cover and the statement
+        QStringList rightPile;
+        for (int sheet = 2; sheet <= pageCount + 1; ++sheet) {
+            booklet.append(half(sheet, false));
+            rightPile.append(half(sheet, true));
+        }
+        QStringList expected{u"LIBRETTO"_s, u"IL"_s};
+        for (int page = 1; page <= pageCount; ++page)
+            expected << u"ORIGINALE %1"_s.arg(page) << u"COPIA %1"_s.arg(page);
+        QCOMPARE(booklet + rightPile, expected);
+    }
+
     // A printer's resolution is not 1440 dpi: through a QPrinter at any resolution the words
     // stand where the layout puts them (points are 20 twips; no margins here).
     void wordsStandWhereTheLayoutPutsThem_data()

@@ -115,6 +115,18 @@ private slots:
         QCOMPARE(PdfProbe::info(dir.filePath(u"o.pdf"_s)).pages, 4);
     }
 
+    // A name too long for the booklet even in small print: a warning line, and it prints.
+    void tooLongNameIsWarnedAndPrinted()
+    {
+        QTemporaryDir dir;
+        const TavoRun::Result result =
+            runIn(dir, {u"--pdf"_s, u"o.pdf"_s, u"12VI123456§"_s + QString(50, u'W')});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.standardError, u"Attenzione: Nome troppo lungo: sul libretto non entra per "
+                                       u"intero, neanche in caratteri più piccoli\n"_s);
+        QCOMPARE(PdfProbe::info(dir.filePath(u"o.pdf"_s)).pages, 4);
+    }
+
     void pdfOntoFullDiskKeepsTheOldFile()
     {
         SmallDisk disk(192);

@@ -9,7 +9,7 @@ packages=(cmake g++ make ccache pkg-config qt6-base-dev libgl-dev qt6-qpa-plugin
           qt6-translations-l10n fonts-liberation)
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth xdotool x11-utils openbox cups cups-client cups-bsd
-               printer-driver-cups-pdf poppler-utils)
+               printer-driver-cups-pdf poppler-utils python3-numpy)
 elif [[ "${1:-}" == "--bench" ]]; then
     packages+=(hyperfine time linux-perf poppler-utils python3)
 fi

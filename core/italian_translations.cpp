@@ -1,5 +1,7 @@
 #include "core/italian_translations.h"
 
+#include "core/missing_qt_translations.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTranslator>
@@ -16,7 +18,9 @@ bool loadItalianTranslations()
         delete translator;
         return false;
     }
-    return QCoreApplication::installTranslator(translator);
+    return QCoreApplication::installTranslator(translator) &&
+           QCoreApplication::installTranslator(
+               new MissingQtTranslations(QCoreApplication::instance()));
 }
 
 } // namespace Tavo

@@ -3,6 +3,8 @@
 #include <QPrintEngine>
 #include <QStringList>
 
+#include <optional>
+
 namespace Tavo::PageSelection {
 
 namespace {
@@ -10,17 +12,20 @@ namespace {
 // The print engine's key for the CUPS job options, as name, value pairs.
 constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
 
-void dropServerPageRange(QPrinter &printer)
+// Removes the job's "page-ranges" option and returns its value; nothing when it has none.
+std::optional<QString> takeServerPageRange(QPrinter &printer)
 {
     QPrintEngine *engine = printer.printEngine();
     QStringList options = engine->property(kCupsOptions).toStringList();
     for (qsizetype i = 0; i + 1 < options.size(); i += 2) {
         if (options[i] == QLatin1String("page-ranges")) {
+            const QString value = options[i + 1];
             options.remove(i, 2);
             engine->setProperty(kCupsOptions, options);
-            return;
+            return value;
         }
     }
+    return std::nullopt;
 }
 
 } // namespace
@@ -48,12 +53,24 @@ Choice chosenPages(QPrinter::PrintRange range, const QPageRanges &ranges, int pa
     return choice;
 }
 
+void offerPages(QPrinter &printer, int pageCount)
+{
+    QPageRanges all;
+    all.addRange(1, pageCount);
+    printer.setPageRanges(all);
+}
+
 Choice takeChosenPages(QPrinter &printer, int pageCount)
 {
-    const Choice choice = chosenPages(printer.printRange(), printer.pageRanges(), pageCount);
-    if (!choice.pages.isEmpty())
-        dropServerPageRange(printer);
-    return choice;
+    if (const std::optional<QString> typed = takeServerPageRange(printer)) {
+        const QPageRanges ranges = QPageRanges::fromString(*typed);
+        if (ranges.isEmpty())
+            return {{},
+                    QStringLiteral("Le pagine indicate nel dialogo di stampa non si leggono: "
+                                   "nulla è stato stampato. Scriverle come 3,5-7.")};
+        return chosenPages(QPrinter::PageRange, ranges, pageCount);
+    }
+    return chosenPages(printer.printRange(), printer.pageRanges(), pageCount);
 }
 
 } // namespace Tavo::PageSelection

@@ -21,9 +21,15 @@ struct Choice
 // dialogs return for a single page without saying which one.
 Choice chosenPages(QPrinter::PrintRange range, const QPageRanges &ranges, int pageCount);
 
-// The pages the printer's dialog settings ask for. On CUPS printers the dialog's "Pagine" box
-// also asks the print server to pick those pages from the job; since only the chosen pages are
-// sent, that request is taken back, so that the server does not pick again among them.
+// Readies the printer dialog for a booklet of `pageCount` pages: its range boxes show 1 to
+// `pageCount`. (The box for typed pages, "3,5-7", of Qt 6.4's dialog refuses every entry unless
+// the printer already holds a page range.)
+void offerPages(QPrinter &printer, int pageCount);
+
+// The pages the printer dialog's settings ask for. On CUPS printers the box for typed pages asks
+// the print server to pick them from the job; since only the chosen pages are sent, that request
+// is taken back, so that the server does not pick again among them. An entry there that names no
+// pages is an error.
 Choice takeChosenPages(QPrinter &printer, int pageCount);
 
 } // namespace Tavo::PageSelection

@@ -126,6 +126,7 @@ PrintOutcome printToPrinter(const Reports::ReportLayout &report, BookletPages::L
     if (target.kind == PrintTarget::Kind::Dialog) {
         QPrintDialog dialog(&printer, dialogParent);
         dialog.setMinMax(1, pageCount);
+        PageSelection::offerPages(printer, pageCount);
         if (dialog.exec() != QDialog::Accepted)
             outcome.status = PrintOutcome::Status::Cancelled;
     }

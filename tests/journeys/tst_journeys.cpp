@@ -66,6 +66,7 @@ class TestJourneys : public QObject
         QVERIFY(QFile::copy(QStringLiteral(TAVO_EXECUTABLE), exe));
         QProcessEnvironment env = m_x.environment();
         env.insert(u"CUPS_SERVER"_s, m_queue.server());
+        env.insert(u"HOME"_s, m_folder->path()); // where the dialog proposes to print to a file
         m_program.setProcessEnvironment(env);
         m_program.setWorkingDirectory(QDir::rootPath());
         m_program.setProcessChannelMode(QProcess::ForwardedChannels);
@@ -89,6 +90,16 @@ class TestJourneys : public QObject
         QTRY_VERIFY_WITH_TIMEOUT(m_x.windowsNamed(title).isEmpty(), kWait);
     }
     void clickMain(QPoint at) { m_x.click(m_main, at.x(), at.y()); }
+    // The booklet that the program in the folder writes without windows, to compare with what
+    // the dialog printed.
+    void writeExpectedPdf(const QStringList &arguments)
+    {
+        QProcess program;
+        program.setProcessEnvironment(m_x.environment());
+        program.start(file(u"Tavo"_s),
+                      QStringList{u"--pdf"_s, file(u"expected.pdf"_s)} + arguments);
+        QVERIFY(program.waitForFinished(kWait) && program.exitCode() == 0);
+    }
     void acceptPrintDialog()
     {
         QTRY_COMPARE_WITH_TIMEOUT(m_x.focusedWindowTitle(), kPrintDialogTitle, kWait);
@@ -214,6 +225,58 @@ private slots:
         QVERIFY(lastSheet.contains(u"COPIA"_s) && lastSheet.contains(u"3 di 6"_s) &&
                 lastSheet.contains(u"6 di 6"_s));
         QVERIFY(pdfText(pdf, {u"-f"_s, u"8"_s}).isEmpty());
+    }
+
+    // The printer dialog as an operator uses it with an office laser (hardware margins, no custom
+    // sizes): every layout arrives on its paper, whole, and only what was chosen: pages from and
+    // to, pages typed in the "Pagine" box, two copies; the laser is remembered, also when the
+    // booklet goes to a file instead ("Stampa su file (PDF)", the last printer): a file is no
+    // printer. Once "Opzioni >>" shows the options, four tabs reach "Stampa tutto".
+    void printerDialogChoices_data()
+    {
+        QTest::addColumn<QString>("layout");    // pages, format, collation of Tavo.cfg
+        QTest::addColumn<QStringList>("steps"); // keys, text to type, keys, text...
+        QTest::addColumn<QString>("arrive");    // pages of the booklet that must arrive
+        const QString tabs = u"alt+o Tab Tab Tab Tab"_s;
+        QTest::newRow("A5, pages 3 to 4")
+            << u"3|A5|No"_s << QStringList{tabs + u" Down Tab"_s, u"3"_s, u"Tab"_s, u"4"_s}
+            << u"3,4"_s;
+        QTest::newRow("A4, two copies")
+            << u"6|A4|No"_s << QStringList{tabs + u" Tab Tab"_s, u"2"_s} << u"1-7,1-7"_s;
+        QTest::newRow("A4 collated, pages 2,5-6 typed")
+            << u"12|A4|Si"_s << QStringList{tabs + u" Down Down Tab"_s, u"2,5-6"_s} << u"2,5-6"_s;
+        QTest::newRow("to a file") << u"3|A5|No"_s << QStringList{u"alt+n End"_s} << QString();
+    }
+    void printerDialogChoices()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, arrive);
+        const QByteArray remembered =
+            "AB123CD\r\nANNA NERI\r\n" + PrintQueue::laser().toLatin1() + "\r\n";
+        QVERIFY(writeRaw(file(u"Tavo.txt"_s), remembered));
+        QVERIFY(writeRaw(file(u"Tavo.cfg"_s), "0123\r\nA\r\nB\r\nC\r\nVICENZA\r\n10\r\n15\r\n" +
+                                                  layout.toLatin1().replace('|', "\r\n") + "\r\n"));
+        startProgram({u"12VI123456§MARIO*ROSSI"_s});
+        QVERIFY(!QTest::currentTestFailed());
+        writeExpectedPdf({u"12VI123456§MARIO*ROSSI"_s});
+        QVERIFY(!QTest::currentTestFailed());
+        m_x.key(u"space"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(m_x.focusedWindowTitle(), kPrintDialogTitle, kWait);
+        for (qsizetype i = 0; i < steps.size(); ++i) {
+            QTest::qWait(200);
+            i % 2 == 0 ? m_x.key(steps[i]) : m_x.type(steps[i]);
+        }
+        QTest::qWait(300);
+        m_x.key(u"Return"_s);
+        QString pdf = file(u"Libretto MARIO ROSSI.pdf"_s); // where the dialog puts a file
+        if (QTest::currentDataTag() == QByteArrayView("to a file"))
+            waitForProgramEnd();
+        else
+            waitForPrintedPdf(&pdf);
+        const QString difference = PrintQueue::difference(file(u"expected.pdf"_s), pdf, arrive);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        QCOMPARE(readRaw(file(u"Tavo.txt"_s)), remembered);
     }
 
     void cancelledConfigurationChangesNothing()

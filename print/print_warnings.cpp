@@ -3,6 +3,7 @@
 #include "core/province_table.h"
 #include "print/booklet_labels.h"
 #include "print/booklet_pages.h"
+#include "print/paper_fit.h"
 #include "print/print_units.h"
 #include "reports/report_layout.h"
 
@@ -22,7 +23,10 @@ QList<PrintWarning> findPrintWarnings(const PrintInput &input, const Settings &s
     QImage printerResolution(1, 1, QImage::Format_Mono);
     printerResolution.setDotsPerMeterX(qRound(1200 / 0.0254));
     printerResolution.setDotsPerMeterY(qRound(1200 / 0.0254));
-    return BookletLabels::notPrintedWhole(*report, printerResolution);
+    QList<PrintWarning> warnings = BookletLabels::notPrintedWhole(*report, printerResolution);
+    for (const QString &margin : PaperFit::marginsPastThePaper(*report, layout, settings))
+        warnings.append({margin, InputCheck::Field::None});
+    return warnings;
 }
 
 } // namespace Tavo

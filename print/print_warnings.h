@@ -21,7 +21,8 @@ struct PrintWarning
 };
 
 // Every warning about printing `input` with `settings`: the values that would not print whole
-// in their places on the booklet, in the order of the main window's fields, then the school's.
+// in their places on the booklet, in the order of the main window's fields, then the school's,
+// then the margins that push the page past the paper.
 // Asks no printer and shows no window; values that fail checkPrintInput or the settings'
 // limits are the print command's to refuse.
 QList<PrintWarning> findPrintWarnings(const PrintInput &input, const Settings &settings);

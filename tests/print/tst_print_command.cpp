@@ -1,7 +1,9 @@
 #include "../modal_closer.h"
+#include "core/italian_translations.h"
 #include "core/province_table.h"
 #include "print/booklet_labels.h"
 #include "print/booklet_printing.h"
+#include "print/page_selection.h"
 #include "print/print_command.h"
 #include "print/print_units.h"
 #include "print/print_warnings.h"
@@ -9,7 +11,10 @@
 #include "print_fixture.h"
 #include "reports/report_layout.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QGroupBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -116,6 +121,39 @@ private slots:
         QCOMPARE(entries(dir.path()), QStringList({u"l.pdf"_s, u"Tavo.txt"_s}));
     }
 
+    // A margin that pushes the page past its sheet is warned of, naming the margin to lower and
+    // how far; the largest margins that keep the stamp circle and the right side on it are not.
+    void marginsPastThePaper_data()
+    {
+        QTest::addColumn<QString>("formato");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<QStringList>("warned"); // a part of each warning, in order
+        QTest::newRow("A5, largest") << u"A5"_s << u"20"_s << u"19"_s << QStringList();
+        QTest::newRow("A5, both past")
+            << u"A5"_s << u"21"_s << u"40"_s
+            << QStringList{u"margine sinistro a 20 mm"_s, u"margine superiore a 19 mm"_s};
+        QTest::newRow("A4, largest") << u"A4"_s << u"21"_s << u"19"_s << QStringList();
+        QTest::newRow("A4, left past")
+            << u"A4"_s << u"22"_s << u"15"_s << QStringList{u"margine sinistro a 21 mm"_s};
+    }
+    void marginsPastThePaper()
+    {
+        QFETCH(QString, formato);
+        QFETCH(QString, left);
+        QFETCH(QString, top);
+        QFETCH(QStringList, warned);
+        Settings s = settings(formato, u"6"_s);
+        s.CfgMargineSx = left;
+        s.CfgMargineTop = top;
+        const QList<PrintWarning> warnings = findPrintWarnings(kLearner, s);
+        QCOMPARE(warnings.size(), warned.size());
+        for (qsizetype i = 0; i < warned.size(); ++i) {
+            QVERIFY2(warnings[i].message.contains(warned[i]), qPrintable(warnings[i].message));
+            QCOMPARE(warnings[i].field, Field::None);
+        }
+    }
+
     // Every office of the province table prints whole, on either half of a sheet.
     void everyOfficePrintsWhole()
     {
@@ -158,39 +196,6 @@ private slots:
         for (int page = 1; page <= pageCount; ++page)
             expected << u"ORIGINALE %1"_s.arg(page) << u"COPIA %1"_s.arg(page);
         QCOMPARE(booklet + rightPile, expected);
-    }
-
-    // A printer's resolution is not 1440 dpi: through a QPrinter at any resolution the words
-    // stand where the layout puts them (points are 20 twips; no margins here).
-    void wordsStandWhereTheLayoutPutsThem_data()
-    {
-        QTest::addColumn<int>("dpi");
-        for (int dpi : {300, 600, 1200})
-            QTest::addRow("%d dpi", dpi) << dpi;
-    }
-    void wordsStandWhereTheLayoutPutsThem()
-    {
-        QFETCH(int, dpi);
-        QTemporaryDir dir;
-        const auto layout = BookletPages::Layout::RptLibGuideA4;
-        const auto report = BookletPages::createReport(layout);
-        TabellaPagine rows;
-        QVERIFY(BookletPages::fillPageTable(layout, 3, rows).ok);
-        report->setDataSource(&rows);
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(u"r.pdf"_s));
-        printer.setResolution(dpi);
-        QVERIFY(BookletPrinting::setUpPage(printer, layout).isEmpty());
-        QVERIFY(BookletPrinting::printPages(*report, printer, u"PDF"_s).isEmpty());
-        const auto at = [&](const QString &word) {
-            return PdfProbe::wordPosition(dir.filePath(u"r.pdf"_s), 2, word) * 20;
-        };
-        for (const auto &[word, x, y] :
-             {std::tuple{u"ORIGINALE"_s, 0, 567}, {u"COPIA"_s, 8362, 567}}) {
-            const QPointF d = at(word) - QPointF(x, y);
-            QVERIFY2(qAbs(d.x()) < 10 && qAbs(d.y()) < 10, qPrintable(word));
-        }
     }
 
     // Tavo.txt, byte for byte: written when plate, instructor or printer changed (a PDF is no
@@ -408,6 +413,54 @@ private slots:
         TabellaPagine huge;
         QVERIFY(!BookletPages::fillPageTable(Layout::RptLibGuide, 2147483647, huge).ok);
         QCOMPARE(huge.rowCount(), 0);
+    }
+
+    // The printer dialog's choice, in printed pages counted from 1, as 0-based indexes: the
+    // sheets to reprint. A choice of no page of the booklet, or an unsaid current page, is an
+    // error.
+    void chosenPages_data()
+    {
+        QTest::addColumn<int>("range"); // QPrinter::PrintRange
+        QTest::addColumn<QString>("ranges");
+        QTest::addColumn<QString>("chosen"); // the indexes, "all" or "error"
+        QTest::newRow("all") << int(QPrinter::AllPages) << u"3"_s << u"all"_s;
+        QTest::newRow("typed") << int(QPrinter::PageRange) << u"2,5-6"_s << u"1,4,5"_s;
+        QTest::newRow("past the end") << int(QPrinter::PageRange) << u"12-20"_s << u"11,12"_s;
+        QTest::newRow("none of the booklet")
+            << int(QPrinter::PageRange) << u"20-30"_s << u"error"_s;
+        QTest::newRow("current page, which one unsaid")
+            << int(QPrinter::CurrentPage) << QString() << u"error"_s;
+    }
+    void chosenPages()
+    {
+        QFETCH(int, range);
+        QFETCH(QString, ranges);
+        QFETCH(QString, chosen);
+        const PageSelection::Choice choice = PageSelection::chosenPages(
+            QPrinter::PrintRange(range), QPageRanges::fromString(ranges), 13);
+        QStringList indexes;
+        for (int page : choice.pages)
+            indexes << QString::number(page);
+        QCOMPARE(!choice.error.isEmpty() ? u"error"_s
+                 : indexes.isEmpty()     ? u"all"_s
+                                         : indexes.join(u','),
+                 chosen);
+    }
+
+    // The printer dialog speaks Italian, the texts Qt's translation lacks included.
+    void printerDialogInItalian()
+    {
+        QVERIFY(loadItalianTranslations());
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        QStringList texts;
+        for (const QAbstractButton *button : dialog.findChildren<QAbstractButton *>())
+            texts << button->text();
+        for (const QGroupBox *box : dialog.findChildren<QGroupBox *>())
+            texts << box->title();
+        for (const QString &italian :
+             {u"Pagine"_s, u"Fronte e retro"_s, u"Solo fronte"_s, u"Rilegatura sul lato lungo"_s})
+            QVERIFY2(texts.contains(italian), qPrintable(texts.join(u'|')));
     }
 };
 

@@ -8,6 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD
 source scripts/windows/common.sh
+source scripts/windows/test_printing.sh
 locate_qt
 if [[ "${1:-}" == "--if-cached" ]] && ! qt_cache_ready; then
     echo "Windows test skipped: no Qt for Windows in $qt_prefix (scripts/windows/build.sh makes it)"
@@ -35,7 +36,7 @@ xvfb_pid=
 cleanup() {
     wineserver -k 2>/dev/null || true
     [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
-    return 0
+    stop_print_server
 }
 trap cleanup EXIT
 display=:$((90 + RANDOM % 100))
@@ -43,6 +44,10 @@ Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null &
 xvfb_pid=$!
 export DISPLAY=$display
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# The print server comes first: Wine finds its queues when the prefix starts.
+printing=yes
+start_print_server || printing=
 
 # A fresh prefix, without the Mono and Gecko prompts. A Windows PC has Arial and Times New Roman;
 # here their metric twins from Liberation stand in.
@@ -92,6 +97,8 @@ cmp -s "$work/linux/Tavo.txt" "$install/Tavo.txt" || fail "Tavo.txt differs from
 cmp -s <(printf 'AB123CD\r\nANNA NERI\r\n\r\n') "$install/Tavo.txt" ||
     fail "Tavo.txt: $(od -c "$install/Tavo.txt")"
 pass "Tavo.txt written with CR LF"
+
+[[ -n "$printing" ]] && test_printing
 
 # Printing without windows answers as on Linux: the status, and the message on standard error
 # (the reason the system gives after it is the system's own).

@@ -32,6 +32,7 @@ int main(int argc, char *argv[])
         return Tavo::runHeadlessPrint(commandLine, QCoreApplication::applicationDirPath());
     }
 
+    Tavo::Platform::markRunning();
     std::optional<Tavo::NoDisplayGuard> noDisplay(std::in_place);
     QApplication app(argc, argv);
     noDisplay.reset();

@@ -12,6 +12,11 @@ namespace Tavo::Platform {
 // come from the wide command line as UTF-8, so "§" arrives whatever the code page.
 QList<QByteArray> arguments(int argc, char *argv[]);
 
+// Marks the windowed program as running for as long as its process lives, so that the
+// installer and the uninstaller can ask the user to close it before they replace its files.
+// On Windows a named mutex; nothing elsewhere.
+void markRunning();
+
 // Readies a run that prints without windows; call it before the application object exists.
 void prepareHeadlessRun();
 

@@ -16,6 +16,11 @@ QList<QByteArray> arguments(int argc, char *argv[])
     return result;
 }
 
+void markRunning()
+{
+    // Only the Windows installer looks for a running program.
+}
+
 void prepareHeadlessRun()
 {
     // Printing without windows must work where no display is available.

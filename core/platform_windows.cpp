@@ -22,6 +22,13 @@ QList<QByteArray> arguments(int argc, char *argv[])
     return result;
 }
 
+void markRunning()
+{
+    // The installer (installer.nsi) looks for this name. The handle stays open on purpose:
+    // Windows releases the mutex when the process ends, however it ends.
+    CreateMutexW(nullptr, FALSE, L"Tavo.InEsecuzione");
+}
+
 void prepareHeadlessRun()
 {
     // Windows always has a desktop to create the application on, shown or not.

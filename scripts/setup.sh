@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make ccache pkg-config qt6-base-dev libgl-dev qt6-qpa-plugins
-          qt6-translations-l10n fonts-liberation)
+          qt6-translations-l10n fonts-liberation pandoc)
 if [[ "${1:-}" == "--tests" ]]; then
     packages+=(xvfb xauth xdotool x11-utils openbox cups cups-client cups-bsd
                printer-driver-cups-pdf poppler-utils python3-numpy)

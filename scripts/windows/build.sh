@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Tavo for 64-bit Windows on Debian 12 and packs the two downloads into build-windows/:
-#   Tavo-<version>-windows.zip   Tavo.exe and the guide, to unpack into any folder
+#   Tavo-<version>-windows.zip   Tavo.exe and the guide (HTML), to unpack into any folder
 #   Tavo-<version>-setup.exe     the installer (NSIS)
 # Debian has no Qt for Windows, so the first run builds a static one from Debian's own qt6-base
 # source, the same version as the Linux Qt, into ~/.cache/tavo/; later runs reuse it.
@@ -13,7 +13,7 @@ toolchain=$root/scripts/windows/mingw-w64-x86_64.cmake
 source scripts/windows/common.sh
 
 install_missing g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev cmake ninja-build nsis zip \
-    qt6-base-dev qt6-base-dev-tools
+    qt6-base-dev qt6-base-dev-tools pandoc
 locate_qt
 
 # Debian's source entries, derived from the machine's own binary entries for this release: the
@@ -105,8 +105,8 @@ else
     echo "Qt for Windows: $qt_prefix ($minutes min, $(du -sh "$qt_prefix" | cut -f1))"
 fi
 
-# Tavo with the project's own CMake files. Qt and the MinGW runtime are linked in, so Tavo.exe
-# needs nothing beside it.
+# Tavo with the project's own CMake files, and its guide. Qt and the MinGW runtime are linked
+# in, so Tavo.exe needs nothing beside it.
 export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 werror=OFF
 [[ "${CI:-}" == "true" ]] && werror=ON
@@ -115,7 +115,7 @@ cmake -S . -B "$out/cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAVO_TESTS=OFF 
     -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
-cmake --build "$out/cmake" --target Tavo >"$out/build.log" 2>&1 || {
+cmake --build "$out/cmake" --target Tavo guide >"$out/build.log" 2>&1 || {
     tail -n 40 "$out/build.log" >&2
     exit 1
 }
@@ -124,13 +124,14 @@ cmake --build "$out/cmake" --target Tavo >"$out/build.log" 2>&1 || {
 version=$(sed -n 's/^project(Tavo VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 rm -rf "$out/Tavo"
 mkdir -p "$out/Tavo"
-cp "$out/cmake/app/Tavo.exe" docs/guida_utente.md "$out/Tavo/"
+cp "$out/cmake/app/Tavo.exe" "$out/cmake/docs/guida_utente.html" "$out/Tavo/"
 zip_file=$out/Tavo-$version-windows.zip
 setup_file=$out/Tavo-$version-setup.exe
 rm -f "$zip_file"
 (cd "$out" && zip -qr "$zip_file" Tavo)
-makensis -V2 -DVERSION="$version" -DFILES="$out/Tavo" -DICON="$root/app/icons/tavo.ico" \
-    -DOUTFILE="$setup_file" scripts/windows/installer.nsi >/dev/null
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DFILES="$out/Tavo" \
+    -DICON="$root/app/icons/tavo.ico" -DOUTFILE="$setup_file" \
+    scripts/windows/installer.nsi >/dev/null
 for f in "$zip_file" "$setup_file"; do
     echo "$f ($(du -h "$f" | cut -f1))"
 done

@@ -23,7 +23,11 @@ check() { # description command...
 entry="$HOME/.local/share/applications/tavo.desktop"
 check "the executable is in the folder" test -x "$prefix/Tavo"
 check "the icon is beside it" test -s "$prefix/tavo.png"
-check "the guide is beside it" test -s "$prefix/guida_utente.md"
+check "the guide is beside it" test -s "$prefix/guida_utente.html"
+# One file to copy or mail: every picture of the guide is inside it.
+pictures=$(grep -o '<img [^>]*src="[^"]*' "$prefix/guida_utente.html" | sed 's/.*src="//' || true)
+check "the guide holds its pictures" test -n "$pictures"
+check "the guide needs no other file" test -z "$(grep -v '^data:image/png;base64,' <<<"$pictures")"
 check "the menu entry exists" test -f "$entry"
 check "the entry starts the installed program" grep -qx "Exec=\"$prefix/Tavo\"" "$entry"
 check "the entry shows the program's icon" grep -qx "Icon=$prefix/tavo.png" "$entry"

@@ -36,15 +36,22 @@ private slots:
             QVERIFY(!Windows1252::encode(refused).has_value());
     }
 
-    // CR LF or a lone CR ends a line, a lone LF is data; reading stops after 1 MiB, and what
-    // lies beyond or is not ended by then is absent. A CR at the end of one 64 KiB chunk and
-    // its LF at the start of the next are one line end.
+    // CR LF, a lone CR and a lone LF end a line; valid UTF-8 that uses it, with or without a
+    // byte-order mark, is UTF-8, anything else Windows-1252. Reading stops after 1 MiB, and
+    // what lies beyond or is not ended by then is absent. A CR at the end of one 64 KiB chunk
+    // and its LF at the start of the next are one line end.
     void read_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("line ends")
-            << QByteArray("a\r\nb\rc\nd\r\n\r\n\xe8") << QStringList{"a", "b", "c\nd", "", "è"};
+            << QByteArray("a\r\nb\rc\nd\n\r\n\xe8") << QStringList{"a", "b", "c", "d", "", "è"};
+        QTest::newRow("UTF-8") << QByteArray("L'\xc3\x88LITE\nFORL\xc3\x8c")
+                               << QStringList{"L'ÈLITE", "FORLÌ"};
+        QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf"
+                                                       "A")
+                                         << QStringList{"A"};
+        QTest::newRow("not UTF-8") << QByteArray("\xc3\x88\xe8") << QStringList{"Ã\u02c6è"};
         QTest::newRow("CR LF across chunks") << QByteArray(64 * 1024 - 1, 'x') + "\r\nsecond"
                                              << QStringList{QString(64 * 1024 - 1, u'x'), "second"};
         QTest::newRow("a line beyond 1 MiB")
@@ -59,17 +66,6 @@ private slots:
         QVERIFY(writeRaw(dir.filePath("f.txt"), bytes));
         QCOMPARE(TextLines::readFile(dir.filePath("f.txt"), 10, 1 << 20).value_or(QStringList{"?"}),
                  lines);
-    }
-
-    // A device, a pipe or a folder in place of a file reads as a missing file, at once: a pipe
-    // without a writer would block, /dev/zero would never end.
-    void readOnlyRegularFiles()
-    {
-        QTemporaryDir dir;
-        const QString pipe = dir.filePath("pipe");
-        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        for (const QString &path : {u"/nonexistent/x"_qs, u"/dev/zero"_qs, dir.path(), pipe})
-            QVERIFY2(!TextLines::readFile(path, 3).has_value(), qPrintable(path));
     }
 
     // A save either happens whole or leaves the old file, and says why.
@@ -171,19 +167,25 @@ private slots:
         QCOMPARE(gone.settings(), Settings::defaults());
     }
 
-    // The converter numbers the lines of Export.txt after its header, dropping EE; without an
-    // input it keeps the old Province.txt.
+    // The converter numbers the lines of Export.txt after its header, dropping EE, and reads it
+    // as the settings; without a usable input (none, a pipe, an endless device) it stops at
+    // once and keeps the old Province.txt.
     void provinceConverter()
     {
         QTemporaryDir dir;
+        const QString input = dir.filePath("Export.txt");
         QVERIFY(writeRaw(dir.filePath("Province.txt"), "old\r\n"));
         QVERIFY(!ProvinceConverter::convert(dir.path()).ok);
+        QCOMPARE(mkfifo(QFile::encodeName(input).constData(), 0600), 0);
+        QVERIFY(!ProvinceConverter::convert(dir.path()).ok);
+        QVERIFY(QFile::remove(input) && QFile::link("/dev/zero", input));
+        QVERIFY(!ProvinceConverter::convert(dir.path()).ok);
         QCOMPARE(readRaw(dir.filePath("Province.txt")), QByteArray("old\r\n"));
-        QVERIFY(
-            writeRaw(dir.filePath("Export.txt"), "Sigla;Nome\r\nAG;A\r\nEE;ESTERO\r\n\r\nA\"B"));
+        QVERIFY(QFile::remove(input) &&
+                writeRaw(input, "Sigla;Nome\nAG;A\nEE;ESTERO\n\nFORL\xc3\x8c;\"B"));
         QVERIFY(ProvinceConverter::convert(dir.path()).ok);
         QCOMPARE(readRaw(dir.filePath("Province.txt")),
-                 QByteArray("Prov(1)=\"AG;A\"\r\nProv(2)=\"\"\r\nProv(3)=\"A\"B\"\r\n"));
+                 QByteArray("Prov(1)=\"AG;A\"\r\nProv(2)=\"\"\r\nProv(3)=\"FORL\xcc;\"B\"\r\n"));
     }
 };
 

@@ -1,12 +1,11 @@
 #include "core/text_lines.h"
 
-#include "core/stale_temporaries.h"
+#include "core/atomic_file.h"
 #include "core/windows1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -123,42 +122,18 @@ std::optional<QByteArray> encodeLines(const QStringList &lines, QString *badText
     return bytes;
 }
 
-namespace {
-
-WriteResult writeFailure(const QString &path, const QString &reason)
-{
-    const QString shown = QDir::toNativeSeparators(path);
-    // Some of Qt's reasons name the file already.
-    if (reason.contains(shown))
-        return {false, QStringLiteral("Impossibile scrivere il file. %1").arg(reason)};
-    return {false, QStringLiteral("Impossibile scrivere il file %1: %2").arg(shown, reason)};
-}
-
-} // namespace
-
 WriteResult writeBytes(const QString &path, const QByteArray &bytes)
 {
-    // QSaveFile writes beside its target under the target's name and six letters or digits
-    // ("Tavo.txt.a1B2c3").
-    const QFileInfo target(path);
-    removeStaleTemporaries(target.absolutePath(), target.fileName() + u'.');
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    // Unbuffered, a failed write shows at once: QSaveFile would otherwise find a full disk only
-    // when flushing at commit, and still put the cut file in place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return writeFailure(path, file.errorString());
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError ||
-        file.size() != bytes.size()) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("il disco è pieno");
-        file.cancelWriting();
-        return writeFailure(path, reason);
+    AtomicFile file(path);
+    QString reason = file.open();
+    if (reason.isEmpty()) {
+        file.device()->write(bytes); // a failed write shows in commit()
+        reason = file.commit();
     }
-    if (!file.commit())
-        return writeFailure(path, file.errorString());
-    return {};
+    if (reason.isEmpty())
+        return {};
+    return {false, QStringLiteral("Impossibile scrivere il file %1: %2")
+                       .arg(QDir::toNativeSeparators(path), reason)};
 }
 
 WriteResult writeFile(const QString &path, const QStringList &lines)

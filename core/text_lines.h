@@ -38,11 +38,8 @@ struct WriteResult
 // badText then receives the value that holds it.
 std::optional<QByteArray> encodeLines(const QStringList &lines, QString *badText = nullptr);
 
-// Writes the lines atomically: the old file is replaced only once every byte of the new one has
-// reached the disk, so a failed write (a full disk) leaves it as it was and says why. Where the
-// folder takes no new files but the file itself may be written, the file is rewritten in place,
-// still checked byte for byte. Temporary files that an interrupted save of the same file left
-// behind are removed.
+// Writes the lines whole or not at all, through AtomicFile: a failed write (a full disk) leaves
+// the old file as it was, and the error says why and that the old file is intact.
 WriteResult writeFile(const QString &path, const QStringList &lines);
 
 // Writes bytes (as writeFile).

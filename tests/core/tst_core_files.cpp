@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Tavo;
 
@@ -74,7 +75,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("reason");
         QTest::newRow("text Windows-1252 cannot hold") << u"\u0141ODZ"_qs << u"\u0141ODZ"_qs;
-        QTest::newRow("full disk") << QString(16 * 1024, u'n') << u"Tavo.cfg"_qs;
+        const QString full = u"Tavo.cfg: il disco è pieno; il file precedente è rimasto intatto"_qs;
+        QTest::newRow("full disk") << QString(16 * 1024, u'n') << full;
+        // The user nobody may write Tavo.cfg but add no file to its folder.
+        QTest::newRow("full disk, written in place") << QString(16 * 1024, u'n') << full;
     }
     void failedWriteKeepsTheOldFile()
     {
@@ -85,8 +89,15 @@ private slots:
             QSKIP("cannot mount a small tmpfs disk (needs root)");
         const QString path = disk.filePath("Tavo.cfg");
         QVERIFY(writeRaw(path, "old\r\n"));
+        const bool inPlace = QByteArray(QTest::currentDataTag()).endsWith("in place");
+        const auto folderMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                QFile::ReadGroup | QFile::ExeGroup;
+        QVERIFY(!inPlace || (QFile::setPermissions(disk.filePath({}), folderMode) &&
+                             chown(QFile::encodeName(path).constData(), 65534, 65534) == 0));
         disk.fill();
+        const int asNobody = inPlace ? setresuid(65534, 65534, 0) : 0;
         const auto result = TextLines::writeFile(path, {text});
+        QVERIFY(setresuid(0, 0, 0) == 0 && asNobody == 0);
         QVERIFY(!result.ok);
         QVERIFY2(result.error.contains(reason), qPrintable(result.error));
         QCOMPARE(readRaw(path), QByteArray("old\r\n"));
@@ -94,12 +105,14 @@ private slots:
                  QStringList({"filler", "Tavo.cfg"}));
     }
 
-    // Temporaries an interrupted save left (QSaveFile's "NAME.xxxxxx", over a minute old) go.
-    void saveRemovesStaleTemporaries()
+    // What an interrupted save left (".NAME.tavo-", six letters or digits, ".part", over a
+    // minute old) goes; the school's own copies stay, whatever their names and ages.
+    void saveRemovesOnlyItsStaleTemporaries()
     {
         QTemporaryDir dir;
-        const QStringList kept = {"Tavo.txt.fresh1", "Tavo.txt.bak", "Tavo.txt.a1B2c3d"};
-        for (const QString &name : kept + QStringList{"Tavo.txt.a1B2c3"}) {
+        const QStringList kept = {".Tavo.txt.tavo-fresh1.part", ".Tavo.txt.tavo-a1B2c3d.part",
+                                  "Tavo.txt.a1B2c3", "Tavo.txt.backup", "Tavo.txt.copia1"};
+        for (const QString &name : kept + QStringList{".Tavo.txt.tavo-a1B2c3.part"}) {
             QFile f(dir.filePath(name));
             QVERIFY(f.open(QIODevice::WriteOnly));
             if (name != kept.first())
@@ -107,8 +120,43 @@ private slots:
                                       QFileDevice::FileModificationTime));
         }
         QVERIFY(TextLines::writeFile(dir.filePath("Tavo.txt"), {"AB123CD"}).ok);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
-                 QStringList({"Tavo.txt", "Tavo.txt.a1B2c3d", "Tavo.txt.bak", "Tavo.txt.fresh1"}));
+        QCOMPARE(
+            QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+            QStringList({".Tavo.txt.tavo-a1B2c3d.part", ".Tavo.txt.tavo-fresh1.part", "Tavo.txt",
+                         "Tavo.txt.a1B2c3", "Tavo.txt.backup", "Tavo.txt.copia1"}));
+    }
+
+    // A save writes to a regular file or creates one: a link is followed to the file it names;
+    // a pipe, a folder, a link to nothing or to a pipe is refused and stays as it was.
+    void savesWriteOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("error"); // empty: "file" is written
+        QTest::newRow("link to a file") << "link to file"
+                                        << "";
+        QTest::newRow("pipe") << "pipe"
+                              << "non è un file ordinario";
+        QTest::newRow("link to a pipe") << "link to pipe"
+                                        << "non è un file ordinario";
+        QTest::newRow("folder") << "folder"
+                                << "è una cartella";
+        QTest::newRow("link to nothing") << "link to nothing"
+                                         << "collegamento a un file che non";
+    }
+    void savesWriteOnlyRegularFiles()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        QVERIFY(writeRaw(dir.filePath("file"), "old\r\n") && QDir(dir.path()).mkdir("folder"));
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+        for (const QString name : {"file", "pipe", "nothing"})
+            QVERIFY(QFile::link(name, dir.filePath("link to " + name)));
+        const auto result = TextLines::writeFile(dir.filePath(target), {"new"});
+        QCOMPARE(result.ok, error.isEmpty());
+        QVERIFY2(result.error.contains(error), qPrintable(result.error));
+        QCOMPARE(QFileInfo(dir.filePath(target)).isFile(), error.isEmpty()); // no file in its place
+        QCOMPARE(readRaw(dir.filePath("file")), error.isEmpty() ? "new\r\n" : "old\r\n");
     }
 
     // Settings: what is missing keeps its default; collation only with "Si", exactly "A4" and

@@ -1,8 +1,19 @@
 #include "print/pdf_output_file.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace Tavo {
+
+namespace {
+
+bool startsAsPdf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-";
+}
+
+} // namespace
 
 PdfOutputFile::PdfOutputFile(const QString &target) : m_target(target), m_file(target) {}
 
@@ -16,6 +27,9 @@ QString PdfOutputFile::reserve()
 {
     if (const QString reason = m_file.open(); !reason.isEmpty())
         return failure(reason);
+    if (m_file.replacesExisting() && !startsAsPdf(m_file.path()))
+        return failure(QStringLiteral("esiste già un file con questo nome e non è un PDF: non "
+                                      "viene sostituito"));
     return {};
 }
 

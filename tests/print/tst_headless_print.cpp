@@ -86,6 +86,15 @@ private slots:
                                          << 1 << u"Stampante sconosciuta: Nessuna"_s;
         QTest::newRow("missing folder") << QStringList{u"--pdf"_s, u"manca/o.pdf"_s, kLearner} << 1
                                         << u"Impossibile scrivere il file PDF"_s;
+        // Only an older booklet is replaced; what went wrong is said in Italian.
+        const auto pdfRow = [](const char *name, const QString &file, const QString &reason) {
+            QTest::newRow(name) << QStringList{u"--pdf"_s, file, kLearner} << 1
+                                << u"Impossibile scrivere il file PDF %1: %2"_s.arg(file, reason);
+        };
+        pdfRow("not a PDF", u"Tavo.txt"_s, u"esiste già un file con questo nome e non è un PDF"_s);
+        pdfRow("a folder", u"."_s, u"è una cartella"_s);
+        pdfRow("no file name", QString(), u"manca il nome del file"_s);
+        pdfRow("name too long", QString(5000, u'a'), u"il nome del file è troppo lungo"_s);
         QTest::newRow("window without a display")
             << QStringList{kLearner} << 1 << u"Tavo: nessuno schermo disponibile"_s;
     }
@@ -125,13 +134,13 @@ private slots:
         if (!disk.isMounted())
             QSKIP("cannot mount a small tmpfs disk (needs root)");
         const QString pdf = disk.filePath(u"o.pdf"_s);
-        QVERIFY(writeRaw(pdf, "old booklet"));
+        QVERIFY(writeRaw(pdf, "%PDF-old booklet"));
         disk.fill();
         QTemporaryDir dir;
         const TavoRun::Result result = runIn(dir, {u"--pdf"_s, pdf, kLearner});
         QCOMPARE(result.exitCode, 1);
-        QVERIFY(result.standardError.contains(u"Impossibile scrivere il file PDF"_s));
-        QCOMPARE(readRaw(pdf), QByteArray("old booklet"));
+        QVERIFY(result.standardError.contains(u"il disco è pieno; il file precedente è rimasto"_s));
+        QCOMPARE(readRaw(pdf), QByteArray("%PDF-old booklet"));
         QCOMPARE(QDir(disk.filePath({})).entryList(QDir::Files | QDir::Hidden),
                  QStringList({u"filler"_s, u"o.pdf"_s}));
     }

@@ -5,25 +5,25 @@
 #include <QTimer>
 
 #include <functional>
-#include <utility>
 
-// Closes the next modal window that opens while it lives and keeps what it showed, with what
-// `probe` answered while it was open.
+// Answers each modal window that opens while it lives, with `answer` when given, else by
+// rejecting it, and keeps what the last one showed, with what `probe` answered while it was open.
 struct ModalCloser
 {
-    explicit ModalCloser(std::function<bool()> probe)
+    explicit ModalCloser(std::function<bool()> probe, std::function<void(QDialog *)> answer = {})
     {
-        QObject::connect(&timer, &QTimer::timeout, &timer, [this, probe] {
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this, probe, answer] {
             auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (!modal || std::exchange(seen, true))
+            if (!modal)
                 return;
+            seen = true;
             probed = probe();
             title = modal->windowTitle();
             if (auto *message = qobject_cast<QMessageBox *>(modal)) {
                 text = message->text();
                 icon = message->icon();
             }
-            modal->reject();
+            answer ? answer(modal) : modal->reject();
         });
         timer.start(10);
     }

@@ -4,6 +4,7 @@
 #include "../modal_closer.h"
 #include "../raw_files.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +23,7 @@ struct Click
     int icon = QMessageBox::Warning; // of the modal window shown; NoIcon: a dialog; -1: none
     QString focus{};                 // the control with the focus after it; null: window closed
     int exitStatus = 0;
+    bool printToFile = false; // the dialog prints to a file, and Tavo.txt is a folder
 };
 Q_DECLARE_METATYPE(Click)
 
@@ -82,6 +84,8 @@ private Q_SLOTS:
         QTest::newRow("print failed") << Click{.cfg = "1\r\nA\r\nB\r\nC\r\nD\r\n99999999999\r\n",
                                                .icon = QMessageBox::Critical,
                                                .exitStatus = 1};
+        QTest::newRow("printed, Tavo.txt not saved")
+            << Click{.targa = "AB1", .exitStatus = 3, .printToFile = true};
     }
 
     void buttons()
@@ -89,6 +93,7 @@ private Q_SLOTS:
         QFETCH(Click, click);
         QTemporaryDir dir;
         QVERIFY(click.cfg.isNull() || writeRaw(dir.filePath("Tavo.cfg"), click.cfg));
+        QVERIFY(!click.printToFile || QDir(dir.path()).mkdir("Tavo.txt"));
         Form1 window(dir.path(), click.argumentString);
         const auto box = [&window](const char *name) {
             return window.findChild<QLineEdit *>(QLatin1String(name));
@@ -98,7 +103,17 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const QWidget *stampa = window.findChild<QWidget *>(QStringLiteral("StampaP"));
-        ModalCloser closer([stampa] { return stampa->isEnabled(); });
+        const QString pdf = dir.filePath("l.pdf");
+        ModalCloser closer([stampa] { return stampa->isEnabled(); },
+                           [&](QDialog *modal) {
+                               auto *printers = modal->findChild<QComboBox *>("printers");
+                               if (!click.printToFile || !printers)
+                                   return modal->reject();
+                               printers->setCurrentIndex(printers->count() -
+                                                         1); // "Print to File (PDF)"
+                               modal->findChild<QLineEdit *>("filename")->setText(pdf);
+                               modal->accept();
+                           });
         QTest::mouseClick(window.findChild<QWidget *>(click.button), Qt::LeftButton);
         QCOMPARE(closer.seen ? int(closer.icon) : -1, click.icon);
         QVERIFY(click.icon <= 0 || closer.title == "Tavo");
@@ -106,7 +121,8 @@ private Q_SLOTS:
         const PrintInput input{box("Aut")->text(), box("Nome")->text(), click.targa,
                                click.istruttore};
         QVERIFY(click.icon != QMessageBox::Warning ||
-                closer.text == checkPrintInput(input).message);
+                closer.text.startsWith(checkPrintInput(input).message));
+        QCOMPARE(QFile::exists(pdf), click.printToFile);
         QTRY_COMPARE(window.isVisible() ? window.focusWidget()->objectName() : QString(),
                      click.focus);
         QCOMPARE(window.exitStatus(), click.exitStatus);

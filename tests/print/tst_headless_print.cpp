@@ -114,20 +114,6 @@ private slots:
         QCOMPARE(readRaw(dir.filePath(u"Tavo.txt"_s)), kRemembered);
     }
 
-    // 3: printed, but Tavo.txt (here a folder) not saved; a caller must not print again.
-    void printedButNotRemembered()
-    {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(u"Tavo.txt"_s));
-        QVERIFY(TavoRun::install(dir.path()));
-        const TavoRun::Result result =
-            TavoRun::run(dir.path(), {u"--targa"_s, u"AB1"_s, u"--pdf"_s, u"o.pdf"_s, kLearner});
-        QCOMPARE(result.exitCode, 3);
-        QVERIFY2(result.standardError.startsWith(u"Il libretto è stato stampato"_s),
-                 qPrintable(result.standardError));
-        QCOMPARE(PdfProbe::info(dir.filePath(u"o.pdf"_s)).pages, 4);
-    }
-
     void pdfOntoFullDiskKeepsTheOldFile()
     {
         SmallDisk disk(192);

@@ -5,6 +5,7 @@
 #include "core/province_converter.h"
 #include "core/twips.h"
 #include "print/print_command.h"
+#include "print/print_warnings.h"
 #include "widgets/group_box_look.h"
 #include "widgets/styled_button/stored_buttons.h"
 #include "widgets/styled_button/styled_button.h"
@@ -251,6 +252,32 @@ void Form1::showWarning(const QString &message)
     QMessageBox::warning(this, QStringLiteral("Tavo"), message);
 }
 
+bool Form1::printDespite(const QList<PrintWarning> &warnings)
+{
+    if (warnings.isEmpty())
+        return true;
+    QStringList messages;
+    for (const PrintWarning &warning : warnings)
+        messages.append(warning.message);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tavo"), messages.join(u'\n'),
+                    QMessageBox::NoButton, this);
+    const QAbstractButton *print =
+        box.addButton(QStringLiteral("Stampa comunque"), QMessageBox::AcceptRole);
+    QPushButton *back = box.addButton(QStringLiteral("Correggi"), QMessageBox::RejectRole);
+    box.setDefaultButton(back);
+    box.setEscapeButton(back);
+    box.exec();
+    if (box.clickedButton() == print)
+        return true;
+    // The school's data and the print parameters are corrected in the configuration window.
+    const PrintWarning &first = warnings.first();
+    if (first.field == InputCheck::Field::None)
+        CfgP->setFocus(Qt::OtherFocusReason);
+    else
+        fieldOf(first.field)->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
 void Form1::StampaP_Click()
 {
     // The greyed button shows while the command runs and keeps a second click out.
@@ -264,6 +291,10 @@ void Form1::StampaP_Click()
     if (!check.ok()) {
         showWarning(check.message);
         fieldOf(check.field)->setFocus(Qt::OtherFocusReason);
+        StampaP->setEnabled(true);
+        return;
+    }
+    if (!printDespite(findPrintWarnings(input, m_store.settings()))) {
         StampaP->setEnabled(true);
         return;
     }

@@ -3,6 +3,7 @@
 #include "core/remembered_values.h"
 #include "core/settings.h"
 #include "print/print_command.h"
+#include "print/print_warnings.h"
 
 #include <QString>
 #include <QWidget>
@@ -76,6 +77,9 @@ private:
     // The text box a failed check sends the user back to.
     QLineEdit *fieldOf(InputCheck::Field field) const;
     void showWarning(const QString &message);
+    // Shows the warnings, if any, and lets the operator print anyway (true) or go back (false):
+    // to the field of the first warning, or to CfgP for a setting.
+    bool printDespite(const QList<PrintWarning> &warnings);
 
     QString m_folder;
     SettingsStore m_store;

@@ -120,6 +120,10 @@ void FormCfg::createControls()
     Email->setPalette(linkPalette);
     // The address must never be cut: it may be wider than the room the window leaves for it.
     Email->resize(qMax(Email->width(), Email->sizeHint().width()), Email->height());
+    // A blank apart from the invitation, however wide the invitation's font makes it.
+    const int afterInvitation = invitation->x() + invitation->fontMetrics().horizontalAdvance(
+                                                      invitation->text() + QLatin1Char(' '));
+    Email->move(qMax(Email->x(), afterInvitation), Email->y());
     // As with any mail link, a missing mail program is the desktop's business: no message.
     connect(Email, &LinkLabel::clicked, this, [] { QDesktopServices::openUrl(supportMailUrl()); });
 }

@@ -2,9 +2,9 @@
 
 namespace Tavo {
 
-const std::array<const char *, 103> &Prov()
+const std::array<const char *, 113> &Prov()
 {
-    static constexpr std::array<const char *, 103> kRows = {
+    static constexpr std::array<const char *, 113> kRows = {
         "",
         "AG;AGRIGENTO",
         "AL;ALESSANDRIA",
@@ -23,12 +23,14 @@ const std::array<const char *, 103> &Prov()
         "BO;BOLOGNA",
         "BR;BRINDISI",
         "BS;BRESCIA",
+        "BT;BARLETTA-ANDRIA-TRANI",
         "BZ;BOLZANO",
         "CA;CAGLIARI",
         "CB;CAMPOBASSO",
         "CE;CASERTA",
         "CH;CHIETI",
-        "CL;CALTANISETTA",
+        "CI;CARBONIA-IGLESIAS",
+        "CL;CALTANISSETTA",
         "CN;CUNEO",
         "CO;COMO",
         "CR;CREMONA",
@@ -36,9 +38,11 @@ const std::array<const char *, 103> &Prov()
         "CT;CATANIA",
         "CZ;CATANZARO",
         "EN;ENNA",
+        "FC;FORLÌ-CESENA",
         "FE;FERRARA",
         "FG;FOGGIA",
         "FI;FIRENZE",
+        "FM;FERMO",
         "FO;FORLI'",
         "FR;FROSINONE",
         "GE;GENOVA",
@@ -52,6 +56,7 @@ const std::array<const char *, 103> &Prov()
         "LO;LODI",
         "LT;LATINA",
         "LU;LUCCA",
+        "MB;MONZA E DELLA BRIANZA",
         "MC;MACERATA",
         "ME;MESSINA",
         "MI;MILANO",
@@ -62,7 +67,9 @@ const std::array<const char *, 103> &Prov()
         "NA;NAPOLI",
         "NO;NOVARA",
         "NU;NUORO",
+        "OG;OGLIASTRA",
         "OR;ORISTANO",
+        "OT;OLBIA-TEMPIO",
         "PA;PALERMO",
         "PC;PIACENZA",
         "PD;PADOVA",
@@ -74,6 +81,7 @@ const std::array<const char *, 103> &Prov()
         "PR;PARMA",
         "PS;PESARO E URBINO",
         "PT;PISTOIA",
+        "PU;PESARO E URBINO",
         "PV;PAVIA",
         "PZ;POTENZA",
         "RA;RAVENNA",
@@ -90,6 +98,7 @@ const std::array<const char *, 103> &Prov()
         "SP;LA SPEZIA",
         "SR;SIRACUSA",
         "SS;SASSARI",
+        "SU;SUD SARDEGNA",
         "SV;SAVONA",
         "TA;TARANTO",
         "TE;TERAMO",
@@ -106,6 +115,7 @@ const std::array<const char *, 103> &Prov()
         "VE;VENEZIA",
         "VI;VICENZA",
         "VR;VERONA",
+        "VS;MEDIO CAMPIDANO",
         "VT;VITERBO",
         "VV;VIBO VALENTIA",
     };
@@ -117,9 +127,9 @@ QString NomeProvincia(QStringView code)
     if (code.size() != 2)
         return {};
     for (std::size_t i = 1; i < Prov().size(); ++i) {
-        const QLatin1String row(Prov()[i]);
-        if (row.first(2) == code)
-            return QString(row.sliced(3));
+        const QString row = QString::fromUtf8(Prov()[i]);
+        if (QStringView(row).first(2) == code)
+            return row.sliced(3);
     }
     return {};
 }

@@ -6,9 +6,10 @@
 
 namespace Tavo {
 
-// Rows 1..102 hold "code;NAME" in alphabetical order of the codes; row 0 is empty. The rows are
-// kept as the offices print them (CALTANISETTA, FORLI', the old codes FO and PS).
-const std::array<const char *, 103> &Prov();
+// Rows 1..112 hold "code;NAME" (UTF-8) in alphabetical order of the codes; row 0 is empty. The
+// provinces of today, and the codes that earlier authorisations may carry: FO and PS (before
+// FC and PU), and CI, OG, OT and VS (the Sardinian provinces of 2005 to 2016).
+const std::array<const char *, 113> &Prov();
 
 // The province's name for a two-letter code ("VI" gives "VICENZA"); empty for an unknown code,
 // for lower case and for any text that is not two characters long.

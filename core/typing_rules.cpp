@@ -15,6 +15,15 @@ QString toUpperTyped(QStringView typed)
     return upper;
 }
 
+namespace {
+// A character that breaks a line or jumps to a tab stop.
+bool breaksOrTabs(QChar c)
+{
+    return c == u'\r' || c == u'\n' || c == u'\t' || c == u'\v' || c == u'\f' || c == QChar(0x85) ||
+           c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph;
+}
+} // namespace
+
 QString toSingleLine(QStringView pasted)
 {
     QString line;
@@ -23,7 +32,7 @@ QString toSingleLine(QStringView pasted)
         const QChar c = pasted[i];
         if (c == u'\r' && i + 1 < pasted.size() && pasted[i + 1] == u'\n')
             ++i; // CR LF is one line break
-        line.append(c == u'\r' || c == u'\n' ? QChar(u' ') : c);
+        line.append(breaksOrTabs(c) ? QChar(u' ') : c);
     }
     return line;
 }

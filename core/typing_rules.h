@@ -11,8 +11,9 @@ namespace Tavo::TypingRules {
 // character for one: "è" gives "È", "ß" and "µ" stay, digits and punctuation pass unchanged.
 QString toUpperTyped(QStringView typed);
 
-// Pasted text for a single-line box: every line break (CR LF, a lone CR or a lone LF) becomes
-// one blank, so that no value ever carries a line end into the program's line files.
+// Pasted text for a single-line box: every line break (CR LF, a lone CR or LF, a form feed,
+// the Unicode line and paragraph separators) and every tab becomes one blank, so that no value
+// carries a line end into the program's line files or a tab's gap onto the booklet.
 QString toSingleLine(QStringView pasted);
 
 // How many characters may still be inserted into a box that allows limit characters, holds

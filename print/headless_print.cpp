@@ -4,6 +4,7 @@
 #include "core/remembered_values.h"
 #include "core/settings.h"
 #include "print/print_command.h"
+#include "print/print_warnings.h"
 
 #include <QPrinterInfo>
 
@@ -44,6 +45,9 @@ int runHeadlessPrint(const CommandLine &commandLine, const QString &folder)
 
     SettingsStore settings(folder);
     settings.LeggiConfigurazione();
+    // Nobody can answer a warning here: it is told, and the booklet prints.
+    for (const PrintWarning &warning : findPrintWarnings(input, settings.settings()))
+        printError(QStringLiteral("Attenzione: ") + warning.message);
     const PrintOutcome outcome =
         printBooklet(input, settings.settings(), remembered, folder, target, nullptr);
     switch (outcome.status) {

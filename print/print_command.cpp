@@ -4,10 +4,12 @@
 #include "print/booklet_labels.h"
 #include "print/booklet_pages.h"
 #include "print/booklet_printing.h"
+#include "print/page_selection.h"
 #include "print/pdf_output_file.h"
 #include "print/print_units.h"
 #include "print/tabella_pagine.h"
 #include "reports/report_layout.h"
+#include "reports/report_renderer.h"
 
 #include <QPdfWriter>
 #include <QPrintDialog>
@@ -113,27 +115,38 @@ PrintOutcome printToPrinter(const Reports::ReportLayout &report, BookletPages::L
     } else if (!rememberedPrinter.isEmpty()) {
         printer.setPrinterName(rememberedPrinter);
     }
-    printer.setFullPage(true);
-    BookletPrinting::setUpPage(printer, layout);
+    // A named printer must take the booklet's paper; the dialog may still choose another.
+    if (const QString error = BookletPrinting::setUpPage(printer, layout);
+        !error.isEmpty() && target.kind == PrintTarget::Kind::Printer)
+        return failure(error);
 
+    const int pageCount = Reports::ReportRenderer(report).pageCount();
     PrintOutcome outcome;
     outcome.status = PrintOutcome::Status::Printed;
     if (target.kind == PrintTarget::Kind::Dialog) {
         QPrintDialog dialog(&printer, dialogParent);
+        dialog.setMinMax(1, pageCount);
         if (dialog.exec() != QDialog::Accepted)
             outcome.status = PrintOutcome::Status::Cancelled;
     }
-    outcome.printerName = printer.printerName();
+    // A file chosen in the dialog is no printer: the remembered one stays.
+    outcome.printerName =
+        printer.outputFormat() == QPrinter::PdfFormat ? rememberedPrinter : printer.printerName();
     if (outcome.status != PrintOutcome::Status::Printed)
         return outcome;
 
-    // The dialog may have sent the booklet to a file instead.
-    const QString name = printer.outputFormat() == QPrinter::PdfFormat
-                             ? QStringLiteral("il file PDF")
-                             : QStringLiteral("la stampante %1").arg(printer.printerName());
+    const QString name = BookletPrinting::deviceName(printer);
     if (!printer.isValid())
         return failure(QStringLiteral("Impossibile usare %1").arg(name));
-    if (const QString error = BookletPrinting::printPages(report, printer, name); !error.isEmpty())
+    // The dialog puts back the chosen printer's own default paper: the page is set up again,
+    // keeping the copies, pages and duplex chosen there.
+    if (const QString error = BookletPrinting::setUpPage(printer, layout); !error.isEmpty())
+        return failure(error);
+    const PageSelection::Choice pages = PageSelection::takeChosenPages(printer, pageCount);
+    if (!pages.error.isEmpty())
+        return failure(pages.error);
+    if (const QString error = BookletPrinting::printPages(report, printer, name, pages.pages);
+        !error.isEmpty())
         return failure(error);
     return outcome;
 }

@@ -45,6 +45,13 @@ public:
         Solid,
         Dashed
     };
+    // What a text too long for its box does. A fixed text prints the whole lines that fit at
+    // its size; a shrinking one first prints smaller (see layFittedTextBox).
+    enum class TextFit
+    {
+        Fixed,
+        Shrink
+    };
 
     // A text; the print command may replace it at run time.
     static ReportControl label(const QString &name, const QRect &box, const QString &text,
@@ -77,6 +84,8 @@ public:
     // Design text, or the text the print command set.
     const QString &text() const { return m_text; }
     void setText(const QString &text) { m_text = text; }
+    TextFit textFit() const { return m_textFit; }
+    void setTextFit(TextFit fit) { m_textFit = fit; }
     // Bound data field of a Field; empty when unbound.
     const QString &dataField() const { return m_dataField; }
 
@@ -108,6 +117,7 @@ private:
     VAlign m_vAlign = VAlign::Top;
     ShapeKind m_shapeKind = ShapeKind::Rectangle;
     LineStyle m_lineStyle = LineStyle::Solid;
+    TextFit m_textFit = TextFit::Fixed;
 };
 
 } // namespace Tavo::Reports

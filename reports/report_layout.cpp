@@ -69,12 +69,14 @@ QStringList ReportLayout::controlNames() const
     return names;
 }
 
-bool ReportLayout::setLabelText(QStringView controlName, const QString &text)
+bool ReportLayout::setLabelText(QStringView controlName, const QString &text,
+                                ReportControl::TextFit fit)
 {
     ReportControl *label = findControl(controlName);
     if (!label || label->kind() != ReportControl::Kind::Label)
         return false;
     label->setText(text);
+    label->setTextFit(fit);
     return true;
 }
 

@@ -41,9 +41,10 @@ public:
     // All control names, in section order and stored order.
     QStringList controlNames() const;
 
-    // Replaces the text of the Label `controlName`; false when the layout has no Label of
-    // that name.
-    bool setLabelText(QStringView controlName, const QString &text);
+    // Replaces the text of the Label `controlName` and says how it fits its box; false when the
+    // layout has no Label of that name.
+    bool setLabelText(QStringView controlName, const QString &text,
+                      ReportControl::TextFit fit = ReportControl::TextFit::Fixed);
     // Current text of a Label or Field (a Field's design text); "" for any other name.
     QString controlText(QStringView controlName) const;
 

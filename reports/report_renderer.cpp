@@ -70,7 +70,7 @@ void paintControl(QPainter &painter, const ReportControl &control, const TwipsTo
         const QRectF box = toDevice.rect(control.box(), sliceTop);
         paintTextBox(painter, box,
                      textBoxes.lines(text, control.font(), *painter.device(), box.size(),
-                                     control.hAlign(), control.vAlign()));
+                                     control.hAlign(), control.vAlign(), control.textFit()));
         break;
     }
     case ReportControl::Kind::Shape:
@@ -109,6 +109,25 @@ std::vector<ReportPage> ReportRenderer::pages() const
 int ReportRenderer::pageCount() const
 {
     return static_cast<int>(pages().size());
+}
+
+QStringList ReportRenderer::labelsNotPrintedWhole(const QPaintDevice &device) const
+{
+    const TwipsToDevice toDevice(device, 0, 0);
+    QStringList names;
+    for (const ReportSection &section : m_layout.sections()) {
+        for (const ReportControl &control : section.controls()) {
+            if (control.kind() != ReportControl::Kind::Label)
+                continue;
+            const QSizeF size = toDevice.rect(control.box(), 0).size();
+            if (!m_textBoxes
+                     .lines(control.text(), control.font(), device, size, control.hAlign(),
+                            control.vAlign(), control.textFit())
+                     .whole)
+                names.append(control.name());
+        }
+    }
+    return names;
 }
 
 void ReportRenderer::paintPage(int index, QPainter &painter) const

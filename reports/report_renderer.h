@@ -27,6 +27,10 @@ public:
     // mode), QPdfWriter and QImage. What falls beyond the sheet is clipped by the device.
     void paintPage(int index, QPainter &painter) const;
 
+    // The Labels, in section and stored order, whose text would not print whole on `device`
+    // (see TextBoxLines::whole), even as small as its TextFit lets it print.
+    QStringList labelsNotPrintedWhole(const QPaintDevice &device) const;
+
 private:
     const ReportLayout &m_layout;
     // Text boxes already laid out on an earlier page; the layout's texts are part of the key,

@@ -1,6 +1,7 @@
 #include "reports/report_text_box.h"
 
 #include <QPainter>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 
 namespace Tavo::Reports {
@@ -16,15 +17,21 @@ QStringView withoutTrailingBlanks(QStringView text)
     return text.first(end);
 }
 
-// Splits a word wider than the box into pieces that fit, at least one character each. The
-// characters' advances are summed, so a long word costs one measure per character.
+// Splits a word wider than the box into pieces that fit, at least one character each. A
+// character is what the reader sees as one (a letter with its accents, an emoji of two UTF-16
+// units), never cut in two. The characters' advances are summed, so a long word costs one
+// measure per character.
 QStringList breakWord(const QString &word, const QFontMetricsF &metrics, qreal width)
 {
     QStringList pieces;
     QString piece;
     qreal pieceWidth = 0;
-    for (const QChar character : word) {
-        const qreal advance = metrics.horizontalAdvance(character);
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, word);
+    qsizetype start = 0;
+    for (qsizetype end = characters.toNextBoundary(); end > start;
+         start = end, end = characters.toNextBoundary()) {
+        const QStringView character = QStringView(word).mid(start, end - start);
+        const qreal advance = metrics.horizontalAdvance(character.toString());
         if (!piece.isEmpty() && pieceWidth + advance > width) {
             pieces.append(piece);
             piece.clear();
@@ -41,9 +48,9 @@ QStringList breakWord(const QString &word, const QFontMetricsF &metrics, qreal w
 // Wraps one paragraph. Blanks between words on the same line are kept as typed ("A     G");
 // the blanks at a wrap point are dropped, as are blanks at the end of the paragraph. Without
 // kerning, a line is as wide as its pieces together, so each word is measured once, with the
-// blanks before it.
+// blanks before it. Sets brokeWord when a word had to be broken inside.
 void wrapParagraph(QStringView paragraph, const QFontMetricsF &metrics, qreal width,
-                   QStringList &lines)
+                   QStringList &lines, bool &brokeWord)
 {
     // Most texts fit their box: one measure settles it.
     if (const QString whole = withoutTrailingBlanks(paragraph).toString();
@@ -84,6 +91,7 @@ void wrapParagraph(QStringView paragraph, const QFontMetricsF &metrics, qreal wi
             continue;
         }
         QStringList pieces = breakWord(word, metrics, width);
+        brokeWord = brokeWord || pieces.size() > 1;
         line = pieces.takeLast();
         lineWidth = metrics.horizontalAdvance(line);
         lines.append(pieces);
@@ -127,15 +135,19 @@ ShapedLine shapeLine(const QString &line, const QFont &font, QPaintDevice *devic
 
 } // namespace
 
-QStringList wrapText(const QString &text, const QFontMetricsF &metrics, qreal width)
+QStringList wrapText(const QString &text, const QFontMetricsF &metrics, qreal width,
+                     bool *brokeWord)
 {
     QStringList lines;
     if (text.trimmed().isEmpty())
         return lines;
     QString normalized = text;
     normalized.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    bool broken = false;
     for (const QStringView paragraph : QStringView(normalized).split(QLatin1Char('\n')))
-        wrapParagraph(paragraph, metrics, width, lines);
+        wrapParagraph(paragraph, metrics, width, lines, broken);
+    if (brokeWord)
+        *brokeWord = broken;
     return lines;
 }
 
@@ -160,8 +172,9 @@ TextBoxLines layTextBox(const QString &text, const QFont &font, const QPaintDevi
             shaped = {whole};
         }
     }
+    bool brokeWord = false;
     if (laid.lines.isEmpty())
-        laid.lines = wrapText(text, metrics, size.width());
+        laid.lines = wrapText(text, metrics, size.width(), &brokeWord);
 
     // A block of n lines is n line spacings high, less the leading under the last line.
     const qreal lineHeight = metrics.lineSpacing();
@@ -171,6 +184,7 @@ TextBoxLines layTextBox(const QString &text, const QFont &font, const QPaintDevi
     qsizetype fitting = 1;
     while (fitting < laid.lines.size() && blockHeight(fitting + 1) <= size.height())
         ++fitting;
+    laid.whole = !brokeWord && fitting == laid.lines.size();
     laid.lines.resize(fitting);
     laid.clipped = blockHeight(fitting) > size.height();
     for (qsizetype i = shaped.size(); i < fitting; ++i)
@@ -182,6 +196,7 @@ TextBoxLines layTextBox(const QString &text, const QFont &font, const QPaintDevi
     else if (vAlign == ReportControl::VAlign::Bottom)
         y += size.height() - blockHeight(fitting);
     for (ShapedLine &line : shaped) {
+        laid.whole = laid.whole && line.width <= size.width();
         laid.clipped = laid.clipped || line.width > size.width();
         qreal x = 0;
         if (hAlign == ReportControl::HAlign::Right)
@@ -197,15 +212,34 @@ TextBoxLines layTextBox(const QString &text, const QFont &font, const QPaintDevi
     return laid;
 }
 
+TextBoxLines layFittedTextBox(const QString &text, const ReportFont &font,
+                              const QPaintDevice &device, QSizeF size, ReportControl::HAlign hAlign,
+                              ReportControl::VAlign vAlign, ReportControl::TextFit fit)
+{
+    TextBoxLines laid = layTextBox(text, font.toQFont(), device, size, hAlign, vAlign);
+    if (fit == ReportControl::TextFit::Fixed || laid.whole)
+        return laid;
+    ReportFont smaller = font;
+    for (int step = 1; font.pointSize - step * 0.5 >= font.pointSize * 0.6; ++step) {
+        smaller.pointSize = font.pointSize - step * 0.5;
+        laid = layTextBox(text, smaller.toQFont(), device, size, hAlign, vAlign);
+        if (laid.whole)
+            break;
+    }
+    return laid;
+}
+
 const TextBoxLines &TextBoxLayoutCache::lines(const QString &text, const ReportFont &font,
                                               const QPaintDevice &device, QSizeF size,
                                               ReportControl::HAlign hAlign,
-                                              ReportControl::VAlign vAlign)
+                                              ReportControl::VAlign vAlign,
+                                              ReportControl::TextFit fit)
 {
-    Key key{text, font, size, device.logicalDpiX(), device.logicalDpiY(), hAlign, vAlign};
+    Key key{text, font, size, device.logicalDpiX(), device.logicalDpiY(), hAlign, vAlign, fit};
     auto found = m_boxes.constFind(key);
     if (found == m_boxes.constEnd())
-        found = m_boxes.insert(key, layTextBox(text, font.toQFont(), device, size, hAlign, vAlign));
+        found =
+            m_boxes.insert(key, layFittedTextBox(text, font, device, size, hAlign, vAlign, fit));
     return *found;
 }
 
@@ -213,7 +247,7 @@ size_t qHash(const TextBoxLayoutCache::Key &key, size_t seed)
 {
     return qHashMulti(seed, key.text, key.font.family, key.font.pointSize, key.font.bold,
                       key.font.italic, key.size.width(), key.size.height(), key.dpiX, key.dpiY,
-                      int(key.hAlign), int(key.vAlign));
+                      int(key.hAlign), int(key.vAlign), int(key.fit));
 }
 
 void paintTextBox(QPainter &painter, const QRectF &box, const TextBoxLines &laid)

@@ -2,7 +2,10 @@
 # A private CUPS server for the tests that print through a real queue, on this machine only.
 #   scripts/cups-test-env.sh start DIR   starts cupsd with its files under DIR, listening on the
 #                                        socket DIR/cups.sock only, and adds the PDF queue
-#                                        TavoPDF (cups-pdf backend), the default printer
+#                                        TavoPDF (cups-pdf backend), the default printer,
+#                                        TavoLaser, the same backend behind the PPD of an
+#                                        office laser: hardware margins, no custom sizes, and
+#                                        TavoSoloA4, that laser without A5 paper
 #   scripts/cups-test-env.sh stop DIR    stops that cupsd
 # Clients reach it with CUPS_SERVER=DIR/cups.sock. The system's cupsd and /run/cups are not
 # touched. When cupsd cannot start at all, start writes the reason to DIR/unavailable and exits
@@ -12,6 +15,8 @@
 set -euo pipefail
 
 queue=TavoPDF
+laser=TavoLaser
+a4only=TavoSoloA4
 command=${1:-}
 dir=${2:-}
 if [[ -z "$command" || -z "$dir" ]]; then
@@ -51,6 +56,27 @@ pdf_out_dir() {
     [[ -z "$out" ]] && out='${HOME}/PDF'
     home=$(getent passwd "$(id -un)" | cut -d: -f6)
     echo "${out//\$\{HOME\}/$home}"
+}
+
+# The PPD of an office laser made from cups-pdf's: every driver declares the border its printer
+# cannot reach, a different one on each side (left 12, bottom 14, right 17, top 11 points), and
+# many take no custom page sizes. A4 stays the default paper; 1200 dpi, as such printers print.
+laser_ppd() {
+    awk '
+        /^\*CustomPageSize/ { skip = 1 }
+        skip { if (/^\*End/) skip = 0; next }
+        /^\*(ParamCustomPageSize|MaxMedia|NonUIOrderDependency:.*CustomPageSize)/ { next }
+        /^\*VariablePaperSize:/ { print "*VariablePaperSize: False"; next }
+        /^\*HWMargins:/ { print "*HWMargins: 12 14 17 11"; next }
+        /^\*DefaultResolution:/ { print "*DefaultResolution: 1200dpi"; next }
+        /^\*ModelName:/ { print "*ModelName: \"Tavo Office Laser\""; next }
+        /^\*NickName:/ { print "*NickName: \"Tavo Office Laser (hardware margins)\""; next }
+        /^\*ImageableArea / && match($0, /"0 0 [0-9.]+ [0-9.]+"/) {
+            split(substr($0, RSTART + 1, RLENGTH - 2), f, " ")
+            printf "%s\"12 14 %s %s\"\n", substr($0, 1, RSTART - 1), f[3] - 17, f[4] - 11
+            next
+        }
+        { print }' "$1"
 }
 
 case "$command" in
@@ -116,18 +142,26 @@ CONF
     export CUPS_SERVER="$socket"
     # The job reaches cups-pdf as PostScript; pdftocairo keeps the fonts as text, where the
     # ghostscript renderer would turn every glyph into a shape that pdftotext cannot read.
-    lpadmin -p "$queue" -E -v "cups-pdf:/" -P "$ppd" -o pdftops-renderer-default=pdftocairo \
-        2>"$dir/log/lpadmin.err" || {
-        cat "$dir/log/lpadmin.err" >&2
-        stop_server
-        exit 1
+    add_queue() { # name ppd
+        lpadmin -p "$1" -E -v "cups-pdf:/" -P "$2" -o pdftops-renderer-default=pdftocairo \
+            2>"$dir/log/lpadmin.err" || {
+            cat "$dir/log/lpadmin.err" >&2
+            stop_server
+            exit 1
+        }
+        cupsenable "$1"
+        cupsaccept "$1"
     }
-    cupsenable "$queue"
-    cupsaccept "$queue"
+    laser_ppd "$ppd" >"$dir/etc/laser.ppd"
+    grep -v -E '^\*(PageSize|PageRegion|ImageableArea|PaperDimension) A5[/ ]' \
+        "$dir/etc/laser.ppd" >"$dir/etc/a4only.ppd"
+    add_queue "$queue" "$ppd"
+    add_queue "$laser" "$dir/etc/laser.ppd"
+    add_queue "$a4only" "$dir/etc/a4only.ppd"
     # The server's default printer, as an office's only printer would be.
     lpadmin -d "$queue"
     pdf_out_dir >"$dir/pdf-out-dir"
-    echo "cupsd pronto: CUPS_SERVER=$socket, coda $queue, PDF in $(cat "$dir/pdf-out-dir")"
+    echo "cupsd pronto: CUPS_SERVER=$socket, code $queue, $laser e $a4only, PDF in $(cat "$dir/pdf-out-dir")"
     ;;
 *)
     echo "Uso: $0 start|stop CARTELLA" >&2

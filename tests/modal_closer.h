@@ -1,32 +1,46 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 
 #include <functional>
 
-// Answers each modal window that opens while it lives, with `answer` when given, else by
-// rejecting it, and keeps what the last one showed, with what `probe` answered while it was open.
+// Closes the modal windows that open while it lives and keeps what the first showed, with what
+// `probe` answered while it was open. The first is answered by `answerFirst` when given (for
+// instance with clickButton()); the others, and the first without it, are rejected.
 struct ModalCloser
 {
-    explicit ModalCloser(std::function<bool()> probe, std::function<void(QDialog *)> answer = {})
+    using Answer = std::function<void(QDialog *)>;
+
+    explicit ModalCloser(std::function<bool()> probe, Answer answerFirst = {})
     {
-        QObject::connect(&timer, &QTimer::timeout, &timer, [this, probe, answer] {
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this, probe, answerFirst] {
             auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            if (!modal)
+            if (!modal || !modal->isVisible())
                 return;
-            seen = true;
+            if (std::exchange(seen, true))
+                return modal->reject();
             probed = probe();
             title = modal->windowTitle();
             if (auto *message = qobject_cast<QMessageBox *>(modal)) {
                 text = message->text();
                 icon = message->icon();
             }
-            answer ? answer(modal) : modal->reject();
+            answerFirst ? answerFirst(modal) : modal->reject();
         });
         timer.start(10);
     }
+    // Answers with the button captioned `caption`, when there is one.
+    ModalCloser(std::function<bool()> probe, const QString &caption)
+        : ModalCloser(std::move(probe), [caption](QDialog *modal) {
+              for (QAbstractButton *button : modal->findChildren<QAbstractButton *>())
+                  if (!caption.isEmpty() && button->text() == caption)
+                      return button->click();
+              modal->reject();
+          })
+    {}
 
     QTimer timer;
     bool seen = false, probed = false;

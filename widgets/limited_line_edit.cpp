@@ -33,6 +33,16 @@ bool insertsText(const QKeyEvent &event)
            (first.isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate());
 }
 
+// Alt with a key is a command (on Windows, an access key of the window), never text. AltGr,
+// which types "@", "#" and "[" on Italian keyboards, arrives as Ctrl+Alt on Windows and with
+// the group switch on X11: it types.
+bool isAltCommand(const QKeyEvent &event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    return modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) &&
+           !modifiers.testFlag(Qt::GroupSwitchModifier);
+}
+
 } // namespace
 
 LimitedLineEdit::LimitedLineEdit(int typingLimit, QWidget *parent)
@@ -62,6 +72,10 @@ void LimitedLineEdit::keyPressEvent(QKeyEvent *event)
     if (event->matches(QKeySequence::Paste)) {
         pasteAsSingleLine(QClipboard::Clipboard);
         event->accept();
+        return;
+    }
+    if (isAltCommand(*event) && !event->text().isEmpty()) {
+        event->ignore(); // left to the window, as a command
         return;
     }
     if (isReadOnly() || !insertsText(*event)) {

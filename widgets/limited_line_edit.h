@@ -9,7 +9,8 @@ namespace Tavo {
 // and pasting (keyboard, context menu, middle button) stop at it. Text set by the program with
 // setText() is kept whole, where QLineEdit's own maximum length would cut it: a value read from
 // a file is shown and handed back as it was until the user edits it. Pasted text becomes one
-// line (line breaks turn into blanks); dropped text is refused, as it would bypass both rules.
+// line (line breaks and tabs turn into blanks); dropped text is refused, as it would bypass both
+// rules. A key pressed with Alt (not AltGr) types nothing.
 class LimitedLineEdit : public QLineEdit
 {
     Q_OBJECT

@@ -80,7 +80,7 @@ for layout in "A5 6 No" "A4 6 No" "A4 6 Si"; do
     run_linux "${options[@]}" "linux-$name.pdf" "$learner" || fail "$name: Linux build failed"
     run_windows "${options[@]}" "windows-$name.pdf" "$learner" ||
         fail "$name: Tavo.exe exited with $?"
-    python3 scripts/windows/compare_pdfs.py "$work/runs/linux-$name.pdf" \
+    python3 scripts/compare_pdfs.py "$work/runs/linux-$name.pdf" \
         "$work/runs/windows-$name.pdf" || fail "$name: the booklets differ"
     text=$(pdftotext "$work/runs/windows-$name.pdf" -)
     [[ $text == *'AUTOSCUOLA CITTÀ ALTA'* && $text == *'DI NICOLÒ BIANCHI'* ]] ||

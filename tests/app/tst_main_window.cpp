@@ -20,10 +20,11 @@ struct Click
     QString targa{}, istruttore{}; // set by the program, as pasted text could be
     QByteArray cfg{};              // Tavo.cfg; null: none
     QString button = "StampaP";
+    QString answer{};                // the caption of the button it is answered with
     int icon = QMessageBox::Warning; // of the modal window shown; NoIcon: a dialog; -1: none
     QString focus{};                 // the control with the focus after it; null: window closed
     int exitStatus = 0;
-    bool printToFile = false; // the dialog prints to a file, and Tavo.txt is a folder
+    bool printToFile = false; // the printer dialog prints to a file; Tavo.txt is a folder
 };
 Q_DECLARE_METATYPE(Click)
 
@@ -80,12 +81,20 @@ private Q_SLOTS:
         QTest::newRow("instructor Tavo.txt cannot hold")
             << Click{.istruttore = "中", .focus = "Istruttore"};
         QTest::newRow("printer dialog cancelled") << Click{.icon = 0};
+        // "Correggi" after a warning goes back to the field, or to the configuration; "Stampa
+        // comunque" to the printer dialog.
+        const QString tooLong = "12VI123456§" + QString(50, 'W');
+        QTest::newRow("name too long") << Click{.argumentString = tooLong, .focus = "Nome"};
+        QTest::newRow("name too long, printed anyway")
+            << Click{.argumentString = tooLong, .answer = "Stampa comunque"};
+        QTest::newRow("school's town too long")
+            << Click{.cfg = "1\r\nA\r\nB\r\nC\r\n" + QByteArray(50, 'W') + "\r\n", .focus = "CfgP"};
         // A hand-edited left margin whose millimetres overflow the margin arithmetic.
         QTest::newRow("print failed") << Click{.cfg = "1\r\nA\r\nB\r\nC\r\nD\r\n99999999999\r\n",
                                                .icon = QMessageBox::Critical,
                                                .exitStatus = 1};
         QTest::newRow("printed, Tavo.txt not saved")
-            << Click{.targa = "AB1", .exitStatus = 3, .printToFile = true};
+            << Click{.targa = "AB1", .icon = 0, .exitStatus = 3, .printToFile = true};
     }
 
     void buttons()
@@ -104,24 +113,27 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const QWidget *stampa = window.findChild<QWidget *>(QStringLiteral("StampaP"));
         const QString pdf = dir.filePath("l.pdf");
-        ModalCloser closer([stampa] { return stampa->isEnabled(); },
-                           [&](QDialog *modal) {
-                               auto *printers = modal->findChild<QComboBox *>("printers");
-                               if (!click.printToFile || !printers)
-                                   return modal->reject();
-                               printers->setCurrentIndex(printers->count() -
-                                                         1); // "Print to File (PDF)"
-                               modal->findChild<QLineEdit *>("filename")->setText(pdf);
-                               modal->accept();
-                           });
+        const auto printToFile = [&pdf](QDialog *dialog) {
+            auto *printers = dialog->findChild<QComboBox *>("printers");
+            printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)"
+            dialog->findChild<QLineEdit *>("filename")->setText(pdf);
+            dialog->accept();
+        };
+        const auto enabled = [stampa] {
+            return stampa->isEnabled();
+        };
+        ModalCloser closer = click.printToFile ? ModalCloser(enabled, printToFile)
+                                               : ModalCloser(enabled, click.answer);
         QTest::mouseClick(window.findChild<QWidget *>(click.button), Qt::LeftButton);
         QCOMPARE(closer.seen ? int(closer.icon) : -1, click.icon);
         QVERIFY(click.icon <= 0 || closer.title == "Tavo");
         QCOMPARE(closer.probed, closer.seen && click.button != "StampaP"); // print button greyed
         const PrintInput input{box("Aut")->text(), box("Nome")->text(), click.targa,
                                click.istruttore};
+        const InputCheck check = checkPrintInput(input);
+        const auto warned = findPrintWarnings(input, window.settingsStore().settings());
         QVERIFY(click.icon != QMessageBox::Warning ||
-                closer.text.startsWith(checkPrintInput(input).message));
+                closer.text == (check.ok() ? warned.value(0).message : check.message));
         QCOMPARE(QFile::exists(pdf), click.printToFile);
         QTRY_COMPARE(window.isVisible() ? window.focusWidget()->objectName() : QString(),
                      click.focus);

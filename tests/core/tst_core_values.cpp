@@ -60,10 +60,17 @@ private slots:
     {
         QCOMPARE(NomeProvincia(u"AG"), u"AGRIGENTO"_qs);     // first row
         QCOMPARE(NomeProvincia(u"VV"), u"VIBO VALENTIA"_qs); // last row
-        QCOMPARE(NomeProvincia(u"AQ"), u"L'AQUILA"_qs);
-        QCOMPARE(NomeProvincia(u"CL"), u"CALTANISETTA"_qs);
+        QCOMPARE(NomeProvincia(u"CL"), u"CALTANISSETTA"_qs);
+        // The provinces of today, beside the older codes that earlier numbers carry.
+        for (const QStringView row : {u"FC;FORLÌ-CESENA", u"MB;MONZA E DELLA BRIANZA", u"FM;FERMO",
+                                      u"BT;BARLETTA-ANDRIA-TRANI", u"SU;SUD SARDEGNA",
+                                      u"PU;PESARO E URBINO", u"FO;FORLI'", u"PS;PESARO E URBINO"})
+            QCOMPARE(NomeProvincia(row.first(2)), row.sliced(3));
         for (const QString &none : {u"vi"_qs, u"EE"_qs, u"VIC"_qs})
             QCOMPARE(NomeProvincia(none), QString());
+        // In the order of the codes, each once: the lookup returns the first row that matches.
+        for (std::size_t i = 2; i < Prov().size(); ++i)
+            QVERIFY2(qstrncmp(Prov()[i - 1], Prov()[i], 2) < 0, Prov()[i]);
     }
 
     void commandLine_data()
@@ -121,7 +128,8 @@ private slots:
 
     void pastedText()
     {
-        QCOMPARE(TypingRules::toSingleLine(u"a\r\nb\rc\nd\n\re\tè"), u"a b c d  e\tè"_qs);
+        QCOMPARE(TypingRules::toSingleLine(u"\ta\r\nb\rc\nd\n\re\tè\u2029f"),
+                 u" a b c d  e è f"_qs);
         // Room left under a typing limit: never negative, a selection typed over counts.
         QCOMPARE(TypingRules::room(8, 5, 0), 3);
         QCOMPARE(TypingRules::room(10, 11, 0), 0);

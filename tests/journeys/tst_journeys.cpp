@@ -3,8 +3,8 @@
 // would drive it. What it did is read from outside too: window titles, the bytes of Tavo.cfg and
 // Tavo.txt, and the PDF that a private CUPS queue produced.
 
+#include "../print_queue.h"
 #include "../raw_files.h"
-#include "print_queue.h"
 #include "x_session.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+#include "../print_queue.h"
 #include "../small_disk.h"
 #include "print_fixture.h"
 #include "tavo_run.h"
@@ -114,6 +115,18 @@ private slots:
         QCOMPARE(readRaw(dir.filePath(u"Tavo.txt"_s)), kRemembered);
     }
 
+    // A name too long for the booklet even in small print: a warning line, and it prints.
+    void tooLongNameIsWarnedAndPrinted()
+    {
+        QTemporaryDir dir;
+        const TavoRun::Result result =
+            runIn(dir, {u"--pdf"_s, u"o.pdf"_s, u"12VI123456§"_s + QString(50, u'W')});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.standardError, u"Attenzione: Nome troppo lungo: sul libretto non entra per "
+                                       u"intero, neanche in caratteri più piccoli\n"_s);
+        QCOMPARE(PdfProbe::info(dir.filePath(u"o.pdf"_s)).pages, 4);
+    }
+
     void pdfOntoFullDiskKeepsTheOldFile()
     {
         SmallDisk disk(192);
@@ -178,39 +191,57 @@ private slots:
         QCOMPARE(result.standardError.count(txt), txtWritable ? 0 : 1);
     }
 
-    // Through a real print queue: the private cupsd of scripts/cups-test-env.sh with its
-    // cups-pdf queue TavoPDF, which writes the job as a PDF named after the job's title.
-    void bookletThroughTheQueue()
+    // Through the real queues of the private cupsd: every layout comes out on its paper and
+    // orientation, whole, with its ink where --pdf puts it, on the queue without margins and on
+    // the office laser's; the queue is remembered as the printer.
+    void bookletOnTheQueues_data()
     {
-        const QString cups = QStringLiteral(TAVO_CUPS_DIR);
-        const QString unavailable = QString::fromLocal8Bit(readRaw(cups + u"/unavailable"_s));
-        if (!unavailable.startsWith(u"<missing>"_s))
-            QSKIP(qPrintable(u"cupsd non avviabile: "_s + unavailable));
-        const QDir outDir(QString::fromLocal8Bit(readRaw(cups + u"/pdf-out-dir"_s)).trimmed());
-        const auto learnerPdf = [&] {
-            return outDir.entryInfoList({u"*LUCIA_FERRARI*.pdf"_s}).value(0).filePath();
-        };
-        // The private cupsd numbers jobs from 1 again: a file of an earlier failed run would
-        // have the new one's name.
-        if (const QString old = learnerPdf(); !old.isEmpty())
-            QFile::remove(old);
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QString>("layout"); // pages, format, collation of Tavo.cfg
+        for (const QString &queue : {u"TavoPDF"_s, PrintQueue::laser()}) {
+            for (const auto &[name, layout] : {std::pair{"A5, 3 pages", u"3|A5|No"_s},
+                                               {"A4, 6 pages", u"6|A4|No"_s},
+                                               {"A4 collated, 12 pages", u"12|A4|Si"_s}})
+                QTest::addRow("%s, %s", qPrintable(queue), name) << queue << layout;
+        }
+    }
+    void bookletOnTheQueues()
+    {
+        QFETCH(QString, queue);
+        QFETCH(QString, layout);
+        PrintQueue queues;
+        if (!queues.unavailableReason().isEmpty())
+            QSKIP(qPrintable(u"cupsd non avviabile: "_s + queues.unavailableReason()));
         QTemporaryDir dir;
-        QVERIFY(TavoRun::writeSettings(dir.path(), u"0123|AUTOSCUOLA|||VICENZA|10|15|6|A4|Si"_s));
-        const TavoRun::Result result =
-            runIn(dir, {u"--stampante"_s, u"TavoPDF"_s, u"12VI123456§LUCIA*FERRARI"_s});
-        QVERIFY2(result.exitCode == 0, qPrintable(result.standardError));
-        // The queue is remembered as the printer; it produces the whole booklet on A4 paper,
-        // the landscape pages turned onto the sheet (pdfinfo reads it once it is complete).
+        QVERIFY(TavoRun::writeSettings(dir.path(), u"0123|AUTOSCUOLA|||VICENZA|10|15|"_s + layout));
+        const TavoRun::Result pdf = runIn(dir, {u"--pdf"_s, u"o.pdf"_s, kLearner});
+        QVERIFY2(pdf.exitCode == 0, qPrintable(pdf.standardError));
+        const TavoRun::Result printed =
+            TavoRun::run(dir.path(), {u"--stampante"_s, queue, kLearner});
+        QVERIFY2(printed.exitCode == 0, qPrintable(printed.standardError));
         QCOMPARE(readRaw(dir.filePath(u"Tavo.txt"_s)),
-                 QByteArray("AB123CD\r\nGIUSEPPE VERDI\r\nTavoPDF\r\n"));
-        QTRY_VERIFY_WITH_TIMEOUT(PdfProbe::info(learnerPdf()).pages > 0, 120000);
-        const QString pdf = learnerPdf();
-        const PdfProbe::Info info = PdfProbe::info(pdf);
-        const QString text = PdfProbe::text(pdf);
-        QFile::remove(pdf);
-        QCOMPARE(info.pages, 7);
-        QCOMPARE(qRound(info.pageSize.width() + info.pageSize.height()), 595 + 842);
-        QVERIFY(text.contains(u"LUCIA FERRARI"_s) && text.contains(u"4 di 6"_s));
+                 "AB123CD\r\nGIUSEPPE VERDI\r\n" + queue.toLatin1() + "\r\n");
+        const QString output = queues.waitForOutput(120000);
+        QVERIFY2(!output.isEmpty(), "the queue produced no PDF");
+        const QString difference = PrintQueue::difference(dir.filePath(u"o.pdf"_s), output);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    // A printer without the booklet's paper prints nothing and says so.
+    void paperThePrinterLacks()
+    {
+        PrintQueue queues;
+        if (!queues.unavailableReason().isEmpty())
+            QSKIP(qPrintable(u"cupsd non avviabile: "_s + queues.unavailableReason()));
+        QTemporaryDir dir;
+        QVERIFY(TavoRun::writeSettings(dir.path(), u"0123|AUTOSCUOLA|||VICENZA|10|15|3|A5|No"_s));
+        const TavoRun::Result result =
+            runIn(dir, {u"--stampante"_s, PrintQueue::a4Only(), kLearner});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.standardError.contains(u"La stampante TavoSoloA4 non ha la carta A5"_s),
+                 qPrintable(result.standardError));
+        QCOMPARE(readRaw(dir.filePath(u"Tavo.txt"_s)), kRemembered);
+        QVERIFY(queues.waitForOutput(3000).isEmpty());
     }
 };
 

@@ -115,9 +115,10 @@ private Q_SLOTS:
         const auto report = layout == u"A5"   ? createRptLibGuide()
                             : layout == u"A4" ? createRptLibGuideA4()
                                               : createRptLibGuideA4f();
-        // A long name wraps past its box: only the lines that fit whole print.
+        // A long name, too long for its box at its size, prints smaller and whole.
         for (const char16_t *name : {u"Ag11", u"Ag21", u"Ag31"})
-            report->setLabelText(name, u"AUTOSCUOLA SANTA MARIA DELLE GRAZIE & FIGLI"_qs);
+            report->setLabelText(name, u"AUTOSCUOLA SANTA MARIA DELLE GRAZIE & FIGLI"_qs,
+                                 ReportControl::TextFit::Shrink);
         for (const char16_t *name : {u"Cognome1", u"Cognome2", u"Cognome3"})
             report->setLabelText(name, u"MARIO BIANCHI"_qs);
         report->setLeftMargin(566.93f);
@@ -187,6 +188,9 @@ private Q_SLOTS:
         QTest::newRow("blanks only") << "   " << 7228 << QStringList{};
         QTest::newRow("a word wider than the box is broken inside")
             << "ABCDEFGHIJ" << 500 << QStringList{"ABC", "DEF", "GHI", "J"};
+        // An emoji of two UTF-16 units, a letter with a combining accent: one character each.
+        QTest::newRow("a character is never cut in two")
+            << "\U0001F600E\u0301" << 1 << QStringList{"\U0001F600", "E\u0301"};
     }
     void wrapsAtBlanks()
     {

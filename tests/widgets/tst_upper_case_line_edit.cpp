@@ -17,7 +17,8 @@ class TestUpperCaseLineEdit : public QObject
 private Q_SLOTS:
     // A box of the limit holding a text the program set gets keys, each with its character as a
     // keyboard delivers it ('\b' Backspace, '\1' Ctrl+A, '\26' Ctrl+V, '\2' Paste of the context
-    // menu), then an input method's commit.
+    // menu; '\3', '\4' and '\5' give the next character Alt, AltGr as X11 and as Windows
+    // deliver it), then an input method's commit.
     void typing_data()
     {
         QTest::addColumn<int>("limit");
@@ -37,6 +38,7 @@ private Q_SLOTS:
         row("paste, cut at the limit", 13, "12", "\26", "", "12mario rossi");
         row("paste over a selection", 14, "abcd", "\1\26", "", "mario rossi è");
         row("context menu paste", 13, "12", "\2", "", "12mario rossi");
+        row("Alt with a letter types nothing, AltGr types", 10, "", "\3s\3C\4@\5#a", "", "@#A");
     }
     void typing()
     {
@@ -45,12 +47,17 @@ private Q_SLOTS:
         QFETCH(QString, keys);
         QFETCH(QString, commit);
         QFETCH(QString, shown);
-        QGuiApplication::clipboard()->setText(QStringLiteral("mario\r\nrossi\nè"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("mario\r\nrossi\tè"));
         UpperCaseLineEdit box(limit);
         box.setText(text);
         box.show();
+        const Qt::KeyboardModifiers modifiers[] = {Qt::AltModifier, Qt::GroupSwitchModifier,
+                                                   Qt::ControlModifier | Qt::AltModifier};
+        Qt::KeyboardModifiers next;
         for (const QChar c : keys) {
-            if (c == u'\2') {
+            if (c >= u'\3' && c <= u'\5') {
+                next = modifiers[c.unicode() - 3];
+            } else if (c == u'\2') {
                 QContextMenuEvent menu(QContextMenuEvent::Keyboard, {}, box.mapToGlobal(QPoint()));
                 QApplication::sendEvent(&box, &menu);
                 for (QAction *action : box.findChild<QMenu *>()->actions())
@@ -61,7 +68,8 @@ private Q_SLOTS:
                 const char *sequence = c == u'\b' ? "Backspace" : c == u'\1' ? "Ctrl+A" : "Ctrl+V";
                 QTest::keySequence(&box, QKeySequence(QString::fromLatin1(sequence)));
             } else {
-                QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_unknown, QString(c), {});
+                QTest::sendKeyEvent(QTest::Click, &box, Qt::Key_unknown, QString(c),
+                                    std::exchange(next, {}));
             }
         }
         QInputMethodEvent event;

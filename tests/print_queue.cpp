@@ -1,9 +1,10 @@
 #include "print_queue.h"
 
-#include "../raw_files.h"
+#include "raw_files.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QThread>
 
 QString PrintQueue::unavailableReason() const
@@ -48,4 +49,19 @@ QString PrintQueue::waitForOutput(int timeoutMs)
         QThread::msleep(200);
     }
     return {};
+}
+
+QString PrintQueue::difference(const QString &expected, const QString &printed,
+                               const QString &pages)
+{
+    QProcess compare;
+    // Debian's Python, which has numpy.
+    compare.start(QStringLiteral("/usr/bin/python3"),
+                  {QStringLiteral(TAVO_SOURCE_DIR "/scripts/compare_pdfs.py"),
+                   QStringLiteral("--printed"), QStringLiteral("--pages"), pages, expected,
+                   printed});
+    if (!compare.waitForFinished(120000))
+        return QStringLiteral("compare_pdfs.py did not finish");
+    return compare.exitCode() == 0 ? QString()
+                                   : QString::fromUtf8(compare.readAllStandardError()).trimmed();
 }

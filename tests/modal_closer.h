@@ -6,10 +6,11 @@
 #include <QTimer>
 
 #include <functional>
+#include <utility>
 
 // Closes the modal windows that open while it lives and keeps what the first showed, with what
 // `probe` answered while it was open. The first is answered by `answerFirst` when given (for
-// instance with clickButton()); the others, and the first without it, are rejected.
+// instance clickButton(): with the button of that caption); the others are rejected.
 struct ModalCloser
 {
     using Answer = std::function<void(QDialog *)>;
@@ -32,15 +33,16 @@ struct ModalCloser
         });
         timer.start(10);
     }
-    // Answers with the button captioned `caption`, when there is one.
-    ModalCloser(std::function<bool()> probe, const QString &caption)
-        : ModalCloser(std::move(probe), [caption](QDialog *modal) {
-              for (QAbstractButton *button : modal->findChildren<QAbstractButton *>())
-                  if (!caption.isEmpty() && button->text() == caption)
-                      return button->click();
-              modal->reject();
-          })
-    {}
+
+    static Answer clickButton(const QString &caption)
+    {
+        return [caption](QDialog *modal) {
+            for (QAbstractButton *button : modal->findChildren<QAbstractButton *>())
+                if (!caption.isEmpty() && button->text() == caption)
+                    return button->click();
+            modal->reject();
+        };
+    }
 
     QTimer timer;
     bool seen = false, probed = false;

@@ -119,11 +119,9 @@ private Q_SLOTS:
             dialog->findChild<QLineEdit *>("filename")->setText(pdf);
             dialog->accept();
         };
-        const auto enabled = [stampa] {
-            return stampa->isEnabled();
-        };
-        ModalCloser closer = click.printToFile ? ModalCloser(enabled, printToFile)
-                                               : ModalCloser(enabled, click.answer);
+        ModalCloser closer([stampa] { return stampa->isEnabled(); },
+                           click.printToFile ? ModalCloser::Answer(printToFile)
+                                             : ModalCloser::clickButton(click.answer));
         QTest::mouseClick(window.findChild<QWidget *>(click.button), Qt::LeftButton);
         QCOMPARE(closer.seen ? int(closer.icon) : -1, click.icon);
         QVERIFY(click.icon <= 0 || closer.title == "Tavo");

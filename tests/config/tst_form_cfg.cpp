@@ -44,15 +44,13 @@ struct Opened
 };
 
 // Receives the addresses the desktop would open, in place of the mail program.
-class UrlCatcher : public QObject
+struct UrlCatcher : QObject
 {
     Q_OBJECT
 
 public:
     QList<QUrl> urls;
-
-public Q_SLOTS:
-    void open(const QUrl &url) { urls << url; }
+    Q_SLOT void open(const QUrl &url) { urls << url; }
 };
 
 } // namespace

@@ -26,6 +26,10 @@ enum class Stream
     Error
 };
 
+// Makes the data written to the open file of this handle (QFileDevice::handle()) reach the disk,
+// so that a file replaced by it survives a power cut. Returns false when that failed.
+bool syncToDisk(int handle);
+
 // Writes text ("\n" ends a line) to the caller's standard output or standard error. A Windows
 // program without a console of its own writes to the console it was started from, if any.
 void write(Stream stream, const QString &text);

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <optional>
 
+#include <unistd.h>
+
 namespace Tavo::Platform {
 
 QList<QByteArray> arguments(int argc, char *argv[])
@@ -34,6 +36,11 @@ void prepareHeadlessRun()
         if (runtimeFolder->isValid())
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder->path()));
     }
+}
+
+bool syncToDisk(int handle)
+{
+    return ::fsync(handle) == 0;
 }
 
 void write(Stream stream, const QString &text)

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <io.h>
 #include <shellapi.h>
 
 namespace Tavo::Platform {
@@ -32,6 +33,12 @@ void markRunning()
 void prepareHeadlessRun()
 {
     // Windows always has a desktop to create the application on, shown or not.
+}
+
+bool syncToDisk(int handle)
+{
+    const auto file = reinterpret_cast<HANDLE>(_get_osfhandle(handle));
+    return file != INVALID_HANDLE_VALUE && FlushFileBuffers(file);
 }
 
 namespace {

@@ -17,8 +17,9 @@ public:
         QString error; // Italian message when ok is false
     };
 
-    // Reads folder/Export.txt whole before writing folder/Province.txt atomically, so a missing
-    // or unusable input leaves an existing Province.txt as it was.
+    // Reads folder/Export.txt whole, as the settings file is read (any line ends, UTF-8 or
+    // Windows-1252, a regular file within the same bound), before writing folder/Province.txt
+    // atomically, so a missing or unusable input leaves an existing Province.txt as it was.
     static Result convert(const QString &folder);
 
     // The output lines for the input lines (header included).

@@ -1,32 +1,63 @@
 #include "core/text_lines.h"
 
-#include "core/stale_temporaries.h"
+#include "core/atomic_file.h"
 #include "core/windows1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 
 namespace Tavo::TextLines {
 
+namespace {
+
+// Whether the bytes are UTF-8 text that uses it: valid, and holding at least one multi-byte
+// sequence (a byte-order mark counts). Plain ASCII reads the same either way.
+bool isUtf8(QByteArrayView bytes)
+{
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }))
+        return false;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
+// The length of the line end at i: 2 for CR LF, 1 for a lone CR or LF, 0 for no line end.
+qsizetype lineEndAt(QByteArrayView bytes, qsizetype i)
+{
+    if (bytes[i] == '\n')
+        return 1;
+    if (bytes[i] != '\r')
+        return 0;
+    return i + 1 < bytes.size() && bytes[i + 1] == '\n' ? 2 : 1;
+}
+
+} // namespace
+
 QStringList split(QByteArrayView bytes, qsizetype maxLines)
 {
+    const bool utf8 = isUtf8(bytes);
+    if (utf8 && bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    const auto decode = [utf8](QByteArrayView line) {
+        return utf8 ? QString::fromUtf8(line) : Windows1252::decode(line);
+    };
     QStringList lines;
     qsizetype start = 0;
     const qsizetype n = bytes.size();
     for (qsizetype i = 0; i < n && (maxLines < 0 || lines.size() < maxLines); ++i) {
-        if (bytes[i] != '\r')
+        const qsizetype end = lineEndAt(bytes, i);
+        if (end == 0)
             continue;
-        lines << Windows1252::decode(bytes.sliced(start, i - start));
-        if (i + 1 < n && bytes[i + 1] == '\n')
-            ++i;
+        lines << decode(bytes.sliced(start, i - start));
+        i += end - 1;
         start = i + 1;
     }
     if (start < n && (maxLines < 0 || lines.size() < maxLines))
-        lines << Windows1252::decode(bytes.sliced(start));
+        lines << decode(bytes.sliced(start));
     return lines;
 }
 
@@ -38,43 +69,40 @@ std::optional<QStringList> readFile(const QString &path, qsizetype maxLines,
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QStringList lines;
-    QByteArray current;
-    bool currentCut = false;
-    // The last chunk ended with CR: an LF at the start of the next belongs to it.
-    bool pendingCr = false;
-    qint64 left = kMaxFileBytes;
+    // Read in chunks until the lines asked for are complete, the file ends or the bound is
+    // reached; `taken` is where the last complete line ends.
+    QByteArray bytes;
+    qsizetype lines = 0;
+    qsizetype taken = 0;
     constexpr qint64 kChunk = 64 * 1024;
-    while (lines.size() < maxLines && left > 0) {
-        const QByteArray chunk = file.read(std::min(kChunk, left));
+    while ((maxLines < 0 || lines < maxLines) && bytes.size() < kMaxFileBytes) {
+        const QByteArray chunk = file.read(std::min(kChunk, kMaxFileBytes - bytes.size()));
         if (chunk.isEmpty())
             break;
-        left -= chunk.size();
-        for (qsizetype i = 0; i < chunk.size() && lines.size() < maxLines; ++i) {
-            const char c = chunk[i];
-            if (pendingCr) {
-                pendingCr = false;
-                if (c == '\n')
-                    continue;
-            }
-            if (c == '\r') {
-                lines << Windows1252::decode(current);
-                current.clear();
-                currentCut = false;
-                pendingCr = true;
-            } else if (!currentCut) {
-                current += c;
-                if (current.size() >= maxLineLength)
-                    currentCut = true;
-            }
+        qsizetype i = bytes.size();
+        bytes += chunk;
+        // An LF that ends a CR LF split between two chunks was counted with its CR.
+        if (i > 0 && bytes[i - 1] == '\r' && bytes[i] == '\n')
+            taken = ++i;
+        for (; i < bytes.size() && (maxLines < 0 || lines < maxLines); ++i) {
+            const qsizetype end = lineEndAt(bytes, i);
+            if (end == 0)
+                continue;
+            ++lines;
+            i += end - 1;
+            taken = i + 1;
         }
     }
-    if (file.error() != QFileDevice::NoError && lines.isEmpty() && current.isEmpty())
+    if (file.error() != QFileDevice::NoError && bytes.isEmpty())
         return std::nullopt;
-    const bool endReached = left > 0 || file.atEnd();
-    if (!current.isEmpty() && lines.size() < maxLines && endReached)
-        lines << Windows1252::decode(current);
-    return lines;
+    // What follows the lines asked for is not looked at, not even for its encoding; a last
+    // line without an end counts only when the file ended within the bound.
+    if ((maxLines >= 0 && lines >= maxLines) || !file.atEnd())
+        bytes.truncate(taken);
+    QStringList result = split(bytes, maxLines);
+    for (QString &line : result)
+        line.truncate(maxLineLength);
+    return result;
 }
 
 std::optional<QByteArray> encodeLines(const QStringList &lines, QString *badText)
@@ -94,42 +122,18 @@ std::optional<QByteArray> encodeLines(const QStringList &lines, QString *badText
     return bytes;
 }
 
-namespace {
-
-WriteResult writeFailure(const QString &path, const QString &reason)
-{
-    const QString shown = QDir::toNativeSeparators(path);
-    // Some of Qt's reasons name the file already.
-    if (reason.contains(shown))
-        return {false, QStringLiteral("Impossibile scrivere il file. %1").arg(reason)};
-    return {false, QStringLiteral("Impossibile scrivere il file %1: %2").arg(shown, reason)};
-}
-
-} // namespace
-
 WriteResult writeBytes(const QString &path, const QByteArray &bytes)
 {
-    // QSaveFile writes beside its target under the target's name and six letters or digits
-    // ("Tavo.txt.a1B2c3").
-    const QFileInfo target(path);
-    removeStaleTemporaries(target.absolutePath(), target.fileName() + u'.');
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    // Unbuffered, a failed write shows at once: QSaveFile would otherwise find a full disk only
-    // when flushing at commit, and still put the cut file in place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return writeFailure(path, file.errorString());
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError ||
-        file.size() != bytes.size()) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("il disco è pieno");
-        file.cancelWriting();
-        return writeFailure(path, reason);
+    AtomicFile file(path);
+    QString reason = file.open();
+    if (reason.isEmpty()) {
+        file.device()->write(bytes); // a failed write shows in commit()
+        reason = file.commit();
     }
-    if (!file.commit())
-        return writeFailure(path, file.errorString());
-    return {};
+    if (reason.isEmpty())
+        return {};
+    return {false, QStringLiteral("Impossibile scrivere il file %1: %2")
+                       .arg(QDir::toNativeSeparators(path), reason)};
 }
 
 WriteResult writeFile(const QString &path, const QStringList &lines)

@@ -5,19 +5,21 @@
 
 #include <optional>
 
-// Line files of the program (Tavo.cfg, Tavo.txt, Export.txt, Province.txt): Windows-1252 text,
-// every line ended by CR LF.
+// Line files of the program (Tavo.cfg, Tavo.txt, Export.txt, Province.txt). They are written in
+// Windows-1252 with every line ended by CR LF; they are read as any editor may have left them.
 namespace Tavo::TextLines {
 
-// Splits bytes into lines: CR LF or a lone CR ends a line, a lone LF is data, and a last line
-// without an end still counts. At most maxLines lines are returned (all when negative).
+// Splits bytes into lines: CR LF, a lone CR and a lone LF each end a line, and a last line
+// without an end still counts. Bytes that are valid UTF-8 and hold a multi-byte sequence (a
+// byte-order mark, which is dropped, counts) are UTF-8; any others are Windows-1252. At most
+// maxLines lines are returned (all when negative).
 QStringList split(QByteArrayView bytes, qsizetype maxLines = -1);
 
 // The most bytes read from one file: the program's files hold a few hundred.
 constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
-// The first maxLines lines of a file, read in chunks so that a huge file costs no more than
-// what is asked for. Nothing when the file is missing, cannot be read or is no regular file (a
+// The first maxLines lines of a file (all when negative), as split() reads them; what follows
+// them is not read. Nothing when the file is missing, cannot be read or is no regular file (a
 // device or a pipe could block or never end); fewer lines when it is short. Reading stops
 // after kMaxFileBytes: a line not ended by then counts as absent. Each line is cut at
 // maxLineLength characters.
@@ -36,11 +38,8 @@ struct WriteResult
 // badText then receives the value that holds it.
 std::optional<QByteArray> encodeLines(const QStringList &lines, QString *badText = nullptr);
 
-// Writes the lines atomically: the old file is replaced only once every byte of the new one has
-// reached the disk, so a failed write (a full disk) leaves it as it was and says why. Where the
-// folder takes no new files but the file itself may be written, the file is rewritten in place,
-// still checked byte for byte. Temporary files that an interrupted save of the same file left
-// behind are removed.
+// Writes the lines whole or not at all, through AtomicFile: a failed write (a full disk) leaves
+// the old file as it was, and the error says why and that the old file is intact.
 WriteResult writeFile(const QString &path, const QStringList &lines);
 
 // Writes bytes (as writeFile).

@@ -1,37 +1,33 @@
 #pragma once
 
-#include <QString>
-#include <QTemporaryFile>
+#include "core/atomic_file.h"
 
-#include <optional>
+#include <QString>
 
 namespace Tavo {
 
-// A PDF written beside its target under a temporary name (".libretto.pdf.tavo-a1B2c3.part")
-// and put in place only when complete, so a failed print leaves no partial file and an older
-// file of the same name stays intact.
+// The booklet's PDF file, written whole or not at all (AtomicFile): a failed print leaves no
+// partial file, and an older file of the same name stays intact. Only an older PDF is
+// replaced: any other file of that name (a document, the settings, the program) is left alone.
 class PdfOutputFile
 {
 public:
     explicit PdfOutputFile(const QString &target);
 
-    // Creates and opens the temporary file in the target's folder, after removing the ones an
-    // interrupted run left there for the same target. Returns an Italian message when the
-    // folder is missing or not writable, empty on success.
+    // Opens the file the PDF writer writes to. Returns an Italian message naming the file when
+    // it cannot be written or is an existing file that is not a PDF, empty on success.
     QString reserve();
-    // The open file the PDF writer writes to; valid after reserve().
-    QIODevice *device() { return &*m_temporary; }
-    // Checks that the PDF is complete (every byte reached the file, which ends with the PDF
-    // trailer) and moves it onto the target, replacing it. Returns an Italian message on
-    // failure, empty on success. Without a successful commit() the temporary file is removed.
+    // Where the PDF writer writes; valid after reserve().
+    QIODevice *device() { return m_file.device(); }
+    // Puts the complete PDF in place. Returns an Italian message on failure, empty on
+    // success. Without a successful commit() no file changes.
     QString commit();
 
 private:
     QString failure(const QString &reason) const;
 
     QString m_target;
-    // Empty once commit() has let the file go: QTemporaryFile::close() keeps it open.
-    std::optional<QTemporaryFile> m_temporary;
+    AtomicFile m_file;
 };
 
 } // namespace Tavo

@@ -9,13 +9,15 @@
 #include <utility>
 
 // Closes the modal windows that open while it lives and keeps what the first showed, with what
-// `probe` answered while it was open. The first is answered with its button captioned `answer`,
-// when it has one; the others are rejected.
+// `probe` answered while it was open. The first is answered by `answerFirst` when given (for
+// instance clickButton(): with the button of that caption); the others are rejected.
 struct ModalCloser
 {
-    explicit ModalCloser(std::function<bool()> probe, const QString &answer = {})
+    using Answer = std::function<void(QDialog *)>;
+
+    explicit ModalCloser(std::function<bool()> probe, Answer answerFirst = {})
     {
-        QObject::connect(&timer, &QTimer::timeout, &timer, [this, probe, answer] {
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this, probe, answerFirst] {
             auto *modal = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!modal || !modal->isVisible())
                 return;
@@ -27,12 +29,19 @@ struct ModalCloser
                 text = message->text();
                 icon = message->icon();
             }
-            for (QAbstractButton *button : modal->findChildren<QAbstractButton *>())
-                if (!answer.isEmpty() && button->text() == answer)
-                    return button->click();
-            modal->reject();
+            answerFirst ? answerFirst(modal) : modal->reject();
         });
         timer.start(10);
+    }
+
+    static Answer clickButton(const QString &caption)
+    {
+        return [caption](QDialog *modal) {
+            for (QAbstractButton *button : modal->findChildren<QAbstractButton *>())
+                if (!caption.isEmpty() && button->text() == caption)
+                    return button->click();
+            modal->reject();
+        };
     }
 
     QTimer timer;

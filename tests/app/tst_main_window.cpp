@@ -4,6 +4,7 @@
 #include "../modal_closer.h"
 #include "../raw_files.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +24,7 @@ struct Click
     int icon = QMessageBox::Warning; // of the modal window shown; NoIcon: a dialog; -1: none
     QString focus{};                 // the control with the focus after it; null: window closed
     int exitStatus = 0;
+    bool printToFile = false; // the printer dialog prints to a file; Tavo.txt is a folder
 };
 Q_DECLARE_METATYPE(Click)
 
@@ -91,6 +93,8 @@ private Q_SLOTS:
         QTest::newRow("print failed") << Click{.cfg = "1\r\nA\r\nB\r\nC\r\nD\r\n99999999999\r\n",
                                                .icon = QMessageBox::Critical,
                                                .exitStatus = 1};
+        QTest::newRow("printed, Tavo.txt not saved")
+            << Click{.targa = "AB1", .icon = 0, .exitStatus = 3, .printToFile = true};
     }
 
     void buttons()
@@ -98,6 +102,7 @@ private Q_SLOTS:
         QFETCH(Click, click);
         QTemporaryDir dir;
         QVERIFY(click.cfg.isNull() || writeRaw(dir.filePath("Tavo.cfg"), click.cfg));
+        QVERIFY(!click.printToFile || QDir(dir.path()).mkdir("Tavo.txt"));
         Form1 window(dir.path(), click.argumentString);
         const auto box = [&window](const char *name) {
             return window.findChild<QLineEdit *>(QLatin1String(name));
@@ -107,7 +112,16 @@ private Q_SLOTS:
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         const QWidget *stampa = window.findChild<QWidget *>(QStringLiteral("StampaP"));
-        ModalCloser closer([stampa] { return stampa->isEnabled(); }, click.answer);
+        const QString pdf = dir.filePath("l.pdf");
+        const auto printToFile = [&pdf](QDialog *dialog) {
+            auto *printers = dialog->findChild<QComboBox *>("printers");
+            printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)"
+            dialog->findChild<QLineEdit *>("filename")->setText(pdf);
+            dialog->accept();
+        };
+        ModalCloser closer([stampa] { return stampa->isEnabled(); },
+                           click.printToFile ? ModalCloser::Answer(printToFile)
+                                             : ModalCloser::clickButton(click.answer));
         QTest::mouseClick(window.findChild<QWidget *>(click.button), Qt::LeftButton);
         QCOMPARE(closer.seen ? int(closer.icon) : -1, click.icon);
         QVERIFY(click.icon <= 0 || closer.title == "Tavo");
@@ -118,6 +132,7 @@ private Q_SLOTS:
         const auto warned = findPrintWarnings(input, window.settingsStore().settings());
         QVERIFY(click.icon != QMessageBox::Warning ||
                 closer.text == (check.ok() ? warned.value(0).message : check.message));
+        QCOMPARE(QFile::exists(pdf), click.printToFile);
         QTRY_COMPARE(window.isVisible() ? window.focusWidget()->objectName() : QString(),
                      click.focus);
         QCOMPARE(window.exitStatus(), click.exitStatus);

@@ -7,7 +7,9 @@
 #include "../raw_files.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,6 +41,16 @@ struct Opened
     QTemporaryDir dir;
     SettingsStore store;
     std::unique_ptr<FormCfg> form;
+};
+
+// Receives the addresses the desktop would open, in place of the mail program.
+struct UrlCatcher : QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+    Q_SLOT void open(const QUrl &url) { urls << url; }
 };
 
 } // namespace
@@ -115,18 +127,36 @@ private Q_SLOTS:
         QCOMPARE(choose("Formato", "A4"), QList<bool>({true, false, false}));
     }
 
-    // The code and the margins take digits only, up to 4 and 2; a heading line anything up to 50.
+    // The code and the margins take every digit, 0 included, and nothing else, up to 4 and 2
+    // (Backspace works; the clipboard keys and Enter do nothing, and save nothing); a heading
+    // line takes anything up to 50. Nothing is kept until "Salva".
     void typing()
     {
         const Opened w;
-        const QString typed = "9a.-8 7,65" + QString(45, u'x');
-        const QList<std::pair<const char *, QString>> shown = {
-            {"Cod", "9876"}, {"SxT", "98"}, {"TopT", "98"}, {"Ag2", typed.left(50)}};
-        for (const auto &[name, text] : shown) {
-            w.get(name)->clear();
-            QTest::keyClicks(w.get(name), typed);
-            QCOMPARE(w.get(name)->text(), text);
+        const QList<std::pair<const char *, int>> digitBoxes = {
+            {"Cod", 4}, {"SxT", 2}, {"TopT", 2}};
+        for (const auto &[name, limit] : digitBoxes) {
+            for (char digit = '0'; digit <= '9'; ++digit) {
+                w.get(name)->clear();
+                QTest::keyClicks(w.get(name), QString("a.-%1 ,%1%1%1%1").arg(digit));
+                QCOMPARE(w.get(name)->text(), QString(limit, QChar(digit)));
+            }
         }
+        QApplication::clipboard()->setText("77");
+        w.get("Cod")->setText("1234");
+        for (const char *keys : {"Backspace", "Ctrl+V", "Shift+Ins", "Ctrl+A", "Ctrl+X", "Return"})
+            QTest::keySequence(w.get("Cod"), QKeySequence(QString(keys)));
+        QTest::keyClick(w.get("Ag1"), Qt::Key_Return);
+        QCOMPARE(w.get("Cod")->text() + QApplication::clipboard()->text(), "12377");
+        QVERIFY(w.form->isVisible() && !QFile::exists(w.store.filePath()));
+        const QString typed = "9a.-8 7,65" + QString(45, u'x');
+        w.get("Ag2")->clear();
+        QTest::keyClicks(w.get("Ag2"), typed);
+        QCOMPARE(w.get("Ag2")->text(), typed.left(50));
+        // Escape discards the changes, as "Annulla" does.
+        QTest::keyClick(w.get("SxT"), Qt::Key_Escape);
+        QVERIFY(!w.form->isVisible() && !QFile::exists(w.store.filePath()));
+        QCOMPARE(w.store.settings(), Settings::defaults());
     }
 
     // A settings file that cannot be written: a warning, and the window stays as it was.
@@ -142,8 +172,15 @@ private Q_SLOTS:
         QCOMPARE(w.store.settings(), Settings::defaults());
     }
 
+    // A click on the address opens the mail program on the support address.
     void emailLink()
     {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("mailto", &catcher, "open");
+        const Opened w;
+        QTest::mouseClick(w.get<QWidget>("Email"), Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler("mailto");
+        QCOMPARE(catcher.urls, QList<QUrl>{supportMailUrl()});
         QCOMPARE(supportMailUrl().toEncoded(),
                  QByteArray("mailto:info@tavo.example?subject=Info%20Tavo"));
     }

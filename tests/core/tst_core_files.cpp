@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Tavo;
 
@@ -36,15 +37,19 @@ private slots:
             QVERIFY(!Windows1252::encode(refused).has_value());
     }
 
-    // CR LF or a lone CR ends a line, a lone LF is data; reading stops after 1 MiB, and what
-    // lies beyond or is not ended by then is absent. A CR at the end of one 64 KiB chunk and
-    // its LF at the start of the next are one line end.
+    // CR LF, a lone CR and a lone LF end a line; valid UTF-8 that uses it, with or without a
+    // byte-order mark, is UTF-8, anything else Windows-1252. Reading stops after 1 MiB, and
+    // what lies beyond or is not ended by then is absent. A CR at the end of one 64 KiB chunk
+    // and its LF at the start of the next are one line end.
     void read_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("line ends")
-            << QByteArray("a\r\nb\rc\nd\r\n\r\n\xe8") << QStringList{"a", "b", "c\nd", "", "è"};
+            << QByteArray("a\r\nb\rc\nd\n\r\n\xe8") << QStringList{"a", "b", "c", "d", "", "è"};
+        QTest::newRow("UTF-8") << QByteArray("L'\xc3\x88LITE\nFORL\xc3\x8c")
+                               << QStringList{"L'ÈLITE", "FORLÌ"};
+        QTest::newRow("not UTF-8") << QByteArray("\xc3\x88\xe8") << QStringList{"Ã\u02c6è"};
         QTest::newRow("CR LF across chunks") << QByteArray(64 * 1024 - 1, 'x') + "\r\nsecond"
                                              << QStringList{QString(64 * 1024 - 1, u'x'), "second"};
         QTest::newRow("a line beyond 1 MiB")
@@ -61,24 +66,15 @@ private slots:
                  lines);
     }
 
-    // A device, a pipe or a folder in place of a file reads as a missing file, at once: a pipe
-    // without a writer would block, /dev/zero would never end.
-    void readOnlyRegularFiles()
-    {
-        QTemporaryDir dir;
-        const QString pipe = dir.filePath("pipe");
-        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        for (const QString &path : {u"/nonexistent/x"_qs, u"/dev/zero"_qs, dir.path(), pipe})
-            QVERIFY2(!TextLines::readFile(path, 3).has_value(), qPrintable(path));
-    }
-
-    // A save either happens whole or leaves the old file, and says why.
+    // A save happens whole or leaves the old file and says why, also in place (as user nobody).
     void failedWriteKeepsTheOldFile_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("reason");
         QTest::newRow("text Windows-1252 cannot hold") << u"\u0141ODZ"_qs << u"\u0141ODZ"_qs;
-        QTest::newRow("full disk") << QString(16 * 1024, u'n') << u"Tavo.cfg"_qs;
+        const QString full = u"Tavo.cfg: il disco è pieno; il file precedente è rimasto intatto"_qs;
+        QTest::newRow("full disk") << QString(16 * 1024, u'n') << full;
+        QTest::newRow("in place: the file, not its folder") << QString(16 * 1024, u'n') << full;
     }
     void failedWriteKeepsTheOldFile()
     {
@@ -89,8 +85,13 @@ private slots:
             QSKIP("cannot mount a small tmpfs disk (needs root)");
         const QString path = disk.filePath("Tavo.cfg");
         QVERIFY(writeRaw(path, "old\r\n"));
+        const bool inPlace = QByteArray(QTest::currentDataTag()).startsWith("in place");
+        QVERIFY(!inPlace || (chmod(QFile::encodeName(disk.filePath({})).constData(), 0750) == 0 &&
+                             chown(QFile::encodeName(path).constData(), 65534, 65534) == 0));
         disk.fill();
+        const int asNobody = inPlace ? setresuid(65534, 65534, 0) : 0;
         const auto result = TextLines::writeFile(path, {text});
+        QVERIFY(setresuid(0, 0, 0) == 0 && asNobody == 0);
         QVERIFY(!result.ok);
         QVERIFY2(result.error.contains(reason), qPrintable(result.error));
         QCOMPARE(readRaw(path), QByteArray("old\r\n"));
@@ -98,12 +99,14 @@ private slots:
                  QStringList({"filler", "Tavo.cfg"}));
     }
 
-    // Temporaries an interrupted save left (QSaveFile's "NAME.xxxxxx", over a minute old) go.
-    void saveRemovesStaleTemporaries()
+    // What an interrupted save left (".NAME.tavo-", six letters or digits, ".part", over a
+    // minute old) goes; the school's own copies stay, whatever their names and ages.
+    void saveRemovesOnlyItsStaleTemporaries()
     {
         QTemporaryDir dir;
-        const QStringList kept = {"Tavo.txt.fresh1", "Tavo.txt.bak", "Tavo.txt.a1B2c3d"};
-        for (const QString &name : kept + QStringList{"Tavo.txt.a1B2c3"}) {
+        const QStringList kept = {".Tavo.txt.tavo-fresh1.part", ".Tavo.txt.tavo-a1B2c3d.part",
+                                  "Tavo.txt.a1B2c3", "Tavo.txt.backup", "Tavo.txt.copia1"};
+        for (const QString &name : kept + QStringList{".Tavo.txt.tavo-a1B2c3.part"}) {
             QFile f(dir.filePath(name));
             QVERIFY(f.open(QIODevice::WriteOnly));
             if (name != kept.first())
@@ -111,8 +114,41 @@ private slots:
                                       QFileDevice::FileModificationTime));
         }
         QVERIFY(TextLines::writeFile(dir.filePath("Tavo.txt"), {"AB123CD"}).ok);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
-                 QStringList({"Tavo.txt", "Tavo.txt.a1B2c3d", "Tavo.txt.bak", "Tavo.txt.fresh1"}));
+        QStringList left = kept + QStringList{"Tavo.txt"};
+        left.sort();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), left);
+    }
+
+    // A save writes to a regular file or creates one: a link is followed to the file it names;
+    // a pipe, a link to nothing or to a pipe (or a folder, as the headless print finds) is
+    // refused and stays as it was.
+    void savesWriteOnlyRegularFiles_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("error"); // empty: "file" is written
+        QTest::newRow("link to a file") << "link to file"
+                                        << "";
+        QTest::newRow("pipe") << "pipe"
+                              << "non è un file ordinario";
+        QTest::newRow("link to a pipe") << "link to pipe"
+                                        << "non è un file ordinario";
+        QTest::newRow("link to nothing") << "link to nothing"
+                                         << "collegamento a un file che non";
+    }
+    void savesWriteOnlyRegularFiles()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        QVERIFY(writeRaw(dir.filePath("file"), "old\r\n") && QDir(dir.path()).mkdir("folder"));
+        QCOMPARE(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+        for (const QString name : {"file", "pipe", "nothing"})
+            QVERIFY(QFile::link(name, dir.filePath("link to " + name)));
+        const auto result = TextLines::writeFile(dir.filePath(target), {"new"});
+        QCOMPARE(result.ok, error.isEmpty());
+        QVERIFY2(result.error.contains(error), qPrintable(result.error));
+        QCOMPARE(QFileInfo(dir.filePath(target)).isFile(), error.isEmpty()); // no file in its place
+        QCOMPARE(readRaw(dir.filePath("file")), error.isEmpty() ? "new\r\n" : "old\r\n");
     }
 
     // Settings: what is missing keeps its default; collation only with "Si", exactly "A4" and
@@ -171,19 +207,23 @@ private slots:
         QCOMPARE(gone.settings(), Settings::defaults());
     }
 
-    // The converter numbers the lines of Export.txt after its header, dropping EE; without an
-    // input it keeps the old Province.txt.
+    // The converter numbers the lines of Export.txt after its header, dropping EE, and reads it
+    // as the settings; without a usable input (none, or no regular file: a pipe would hang it)
+    // it stops at once and keeps the old Province.txt.
     void provinceConverter()
     {
         QTemporaryDir dir;
+        const QString input = dir.filePath("Export.txt");
         QVERIFY(writeRaw(dir.filePath("Province.txt"), "old\r\n"));
         QVERIFY(!ProvinceConverter::convert(dir.path()).ok);
+        QCOMPARE(mkfifo(QFile::encodeName(input).constData(), 0600), 0);
+        QVERIFY(!ProvinceConverter::convert(dir.path()).ok);
         QCOMPARE(readRaw(dir.filePath("Province.txt")), QByteArray("old\r\n"));
-        QVERIFY(
-            writeRaw(dir.filePath("Export.txt"), "Sigla;Nome\r\nAG;A\r\nEE;ESTERO\r\n\r\nA\"B"));
+        QVERIFY(QFile::remove(input) &&
+                writeRaw(input, "Sigla;Nome\nAG;A\nEE;ESTERO\n\nFORL\xc3\x8c;\"B"));
         QVERIFY(ProvinceConverter::convert(dir.path()).ok);
         QCOMPARE(readRaw(dir.filePath("Province.txt")),
-                 QByteArray("Prov(1)=\"AG;A\"\r\nProv(2)=\"\"\r\nProv(3)=\"A\"B\"\r\n"));
+                 QByteArray("Prov(1)=\"AG;A\"\r\nProv(2)=\"\"\r\nProv(3)=\"FORL\xcc;\"B\"\r\n"));
     }
 };
 

@@ -29,35 +29,40 @@ class TestHeadlessPrint : public QObject
     Q_OBJECT
 
 private slots:
-    // Plate and instructor come from Tavo.txt or the options, set as given (no upper-casing,
-    // longer than a user may type); the remembered printer stays.
+    // Tavo.cfg and Tavo.txt as any editor leaves them: CR LF, LF or CR line ends, Windows-1252
+    // or UTF-8 with or without a byte-order mark. The plate of --targa is set as given, and
+    // differing in case only it rewrites Tavo.txt, in CR LF and Windows-1252; the instructor and
+    // the printer (a PDF is none) stay.
     void pdf_data()
     {
-        QTest::addColumn<QString>("settings"); // Tavo.cfg, none when empty
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<int>("pages");
-        QTest::addColumn<QByteArray>("remembered"); // Tavo.txt afterwards
-        QTest::newRow("A4 collated, 12 pages") << u"0123|AUTOSCUOLA BERICA|B|C|D|10|15|12|A4|Si"_s
-                                               << QStringList() << 13 << kRemembered;
-        QTest::newRow("options override remembered values")
-            << QString()
-            << QStringList{u"--targa"_s, u"zz999yy-prova"_s, u"--istruttore"_s, u"Lù"_s} << 4
-            << QByteArray("zz999yy-prova\r\nL\xf9\r\nUfficio\r\n");
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::addColumn<QByteArray>("encoding");
+        QTest::newRow("CR LF, Windows-1252") << QByteArray("\r\n") << QByteArray("Windows-1252");
+        QTest::newRow("LF, UTF-8") << QByteArray("\n") << QByteArray("UTF-8");
+        QTest::newRow("CR, UTF-8 with a mark") << QByteArray("\r") << QByteArray("UTF-8 BOM");
     }
     void pdf()
     {
-        QFETCH(QString, settings);
-        QFETCH(QStringList, options);
-        QFETCH(int, pages);
-        QFETCH(QByteArray, remembered);
+        QFETCH(QByteArray, lineEnd);
+        QFETCH(QByteArray, encoding);
+        const auto bytes = [&](const QString &lines) {
+            QByteArray text = encoding == "Windows-1252" ? lines.toLatin1() : lines.toUtf8();
+            return (encoding.endsWith("BOM") ? "\xEF\xBB\xBF" : "") + text.replace('|', lineEnd) +
+                   lineEnd;
+        };
         QTemporaryDir dir;
-        QVERIFY(settings.isEmpty() || TavoRun::writeSettings(dir.path(), settings));
-        const TavoRun::Result result =
-            runIn(dir, options + QStringList{u"--pdf"_s, u"o.pdf"_s, kLearner});
+        QVERIFY(TavoRun::install(dir.path()));
+        QVERIFY(writeRaw(dir.filePath(u"Tavo.cfg"_s),
+                         bytes(u"0123|L'ÈLITE|B|C|FORLÌ|10|15|12|A4|Si"_s)));
+        QVERIFY(writeRaw(dir.filePath(u"Tavo.txt"_s), bytes(u"AB123CD|NICOLÒ NERI|Ufficio"_s)));
+        const TavoRun::Result result = TavoRun::run(
+            dir.path(), {u"--targa"_s, u"ab123cd"_s, u"--pdf"_s, u"o.pdf"_s, kLearner});
         QVERIFY2(result.finished && result.exitCode == 0, qPrintable(result.standardError));
-        QCOMPARE(PdfProbe::info(dir.filePath(u"o.pdf"_s)).pages, pages);
-        QVERIFY(PdfProbe::text(dir.filePath(u"o.pdf"_s)).contains(u"MARIO ZANELLATO"_s));
-        QCOMPARE(readRaw(dir.filePath(u"Tavo.txt"_s)), remembered);
+        QCOMPARE(PdfProbe::info(dir.filePath(u"o.pdf"_s)).pages, 13); // A4 collated, 12 pages
+        const QString text = PdfProbe::text(dir.filePath(u"o.pdf"_s));
+        for (const QString &printed : {u"MARIO ZANELLATO"_s, u"L'ÈLITE"_s, u"FORLÌ"_s})
+            QVERIFY2(text.contains(printed), qPrintable(printed));
+        QCOMPARE(readRaw(dir.filePath(u"Tavo.txt"_s)), "ab123cd\r\nNICOL\xD2 NERI\r\nUfficio\r\n");
     }
 
     // 2: the learner's data failed a check; 1: any other failure; nothing printed either way.
@@ -82,6 +87,15 @@ private slots:
                                          << 1 << u"Stampante sconosciuta: Nessuna"_s;
         QTest::newRow("missing folder") << QStringList{u"--pdf"_s, u"manca/o.pdf"_s, kLearner} << 1
                                         << u"Impossibile scrivere il file PDF"_s;
+        // Only an older booklet is replaced; what went wrong is said in Italian.
+        const auto pdfRow = [](const char *name, const QString &file, const QString &reason) {
+            QTest::newRow(name) << QStringList{u"--pdf"_s, file, kLearner} << 1
+                                << u"Impossibile scrivere il file PDF %1: %2"_s.arg(file, reason);
+        };
+        pdfRow("not a PDF", u"Tavo.txt"_s, u"esiste già un file con questo nome e non è un PDF"_s);
+        pdfRow("a folder", u"."_s, u"è una cartella"_s);
+        pdfRow("no file name", QString(), u"manca il nome del file"_s);
+        pdfRow("name too long", QString(5000, u'a'), u"il nome del file è troppo lungo"_s);
         QTest::newRow("window without a display")
             << QStringList{kLearner} << 1 << u"Tavo: nessuno schermo disponibile"_s;
     }
@@ -99,20 +113,6 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({u"Tavo"_s, u"Tavo.txt"_s}));
         QCOMPARE(readRaw(dir.filePath(u"Tavo.txt"_s)), kRemembered);
-    }
-
-    // 3: printed, but Tavo.txt (here a folder) not saved; a caller must not print again.
-    void printedButNotRemembered()
-    {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(u"Tavo.txt"_s));
-        QVERIFY(TavoRun::install(dir.path()));
-        const TavoRun::Result result =
-            TavoRun::run(dir.path(), {u"--targa"_s, u"AB1"_s, u"--pdf"_s, u"o.pdf"_s, kLearner});
-        QCOMPARE(result.exitCode, 3);
-        QVERIFY2(result.standardError.startsWith(u"Il libretto è stato stampato"_s),
-                 qPrintable(result.standardError));
-        QCOMPARE(PdfProbe::info(dir.filePath(u"o.pdf"_s)).pages, 4);
     }
 
     // A name too long for the booklet even in small print: a warning line, and it prints.
@@ -133,13 +133,13 @@ private slots:
         if (!disk.isMounted())
             QSKIP("cannot mount a small tmpfs disk (needs root)");
         const QString pdf = disk.filePath(u"o.pdf"_s);
-        QVERIFY(writeRaw(pdf, "old booklet"));
+        QVERIFY(writeRaw(pdf, "%PDF-old booklet"));
         disk.fill();
         QTemporaryDir dir;
         const TavoRun::Result result = runIn(dir, {u"--pdf"_s, pdf, kLearner});
         QCOMPARE(result.exitCode, 1);
-        QVERIFY(result.standardError.contains(u"Impossibile scrivere il file PDF"_s));
-        QCOMPARE(readRaw(pdf), QByteArray("old booklet"));
+        QVERIFY(result.standardError.contains(u"il disco è pieno; il file precedente è rimasto"_s));
+        QCOMPARE(readRaw(pdf), QByteArray("%PDF-old booklet"));
         QCOMPARE(QDir(disk.filePath({})).entryList(QDir::Files | QDir::Hidden),
                  QStringList({u"filler"_s, u"o.pdf"_s}));
     }

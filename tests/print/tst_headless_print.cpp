@@ -230,12 +230,11 @@ private slots:
         QCOMPARE(readRaw(dir.filePath(u"Tavo.txt"_s)),
                  refusal.isEmpty() ? "AB123CD\r\nGIUSEPPE VERDI\r\n" + queue.toLatin1() + "\r\n"
                                    : kRemembered);
+        // Refused, nothing may come out of the queue.
         const QString output = queues.waitForOutput(refusal.isEmpty() ? 120000 : 3000);
-        QCOMPARE(output.isEmpty(), !refusal.isEmpty());
-        if (refusal.isEmpty()) {
-            const QString difference = PrintQueue::difference(dir.filePath(u"o.pdf"_s), output);
-            QVERIFY2(difference.isEmpty(), qPrintable(difference));
-        }
+        const QString difference =
+            refusal.isEmpty() ? PrintQueue::difference(dir.filePath(u"o.pdf"_s), output) : output;
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 };
 

@@ -62,6 +62,21 @@ add_deb_src() {
     "${sudo[@]}" apt-get update -qq
 }
 
+# Only what Tavo uses: Core, Gui, Widgets, PrintSupport, the Windows platform plugin and the PNG
+# and ICO image formats. Debian's source lacks the tablet headers the Windows plugin would
+# include. Direct2D stays: Qt 6.4 builds its DirectWrite font engine only with it, yet the
+# Windows plugin and the Windows printing use that engine.
+qt_options=(-static -static-runtime -release -nomake tests -nomake examples -qt-zlib -qt-libpng
+    -no-libjpeg -no-gif -qt-pcre -qt-harfbuzz -qt-freetype -no-opengl -no-dbus)
+qt_features=(-DQT_FEATURE_network=OFF -DQT_FEATURE_sql=OFF -DQT_FEATURE_concurrent=OFF
+    -DQT_FEATURE_xml=OFF -DQT_FEATURE_testlib=OFF -DQT_FEATURE_tabletevent=OFF
+    -DQT_FEATURE_vulkan=OFF)
+# The cache holds the Qt built this way only: other options rebuild it.
+qt_build_id="$qt_version ${qt_options[*]} ${qt_features[*]}"
+qt_cache_ready() {
+    [[ -n "$qt_version" && "$(cat "$qt_prefix/$qt_stamp" 2>/dev/null)" == "$qt_build_id" ]]
+}
+
 build_qt() {
     install_missing dpkg-dev perl
     if [[ -z "$(apt-cache showsrc qt6-base 2>/dev/null)" ]]; then
@@ -76,23 +91,15 @@ build_qt() {
     local src
     src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
     mkdir -p "$work/build"
-    # Only what Tavo uses: Core, Gui, Widgets, PrintSupport and the Windows platform plugin.
-    # Debian's source lacks the tablet headers the Windows plugin would include. Direct2D stays:
-    # Qt 6.4 builds its DirectWrite font engine only with it, yet the Windows plugin and the
-    # Windows printing use that engine.
-    (cd "$work/build" && "$src/configure" -prefix "$qt_prefix" -static -static-runtime -release \
-        -nomake tests -nomake examples -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz \
-        -qt-freetype -no-opengl -no-dbus -- \
+    (cd "$work/build" && "$src/configure" -prefix "$qt_prefix" "${qt_options[@]}" -- \
         -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DQT_HOST_PATH=/usr \
-        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-        -DQT_FEATURE_network=OFF -DQT_FEATURE_sql=OFF -DQT_FEATURE_concurrent=OFF \
-        -DQT_FEATURE_xml=OFF -DQT_FEATURE_tabletevent=OFF -DQT_FEATURE_vulkan=OFF \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake "${qt_features[@]}" \
         -GNinja >"$work/configure.log" 2>&1) ||
         { tail -n 40 "$work/configure.log" >&2; exit 1; }
     (cd "$work/build" && cmake --build . --parallel "$(nproc)" >"$work/build.log" 2>&1 &&
         cmake --install . >>"$work/build.log" 2>&1) ||
         { tail -n 40 "$work/build.log" >&2; exit 1; }
-    echo "$qt_version" >"$qt_prefix/$qt_stamp"
+    echo "$qt_build_id" >"$qt_prefix/$qt_stamp"
     rm -rf "$work"
 }
 

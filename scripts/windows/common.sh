@@ -30,7 +30,3 @@ locate_qt() {
     qt_prefix=$qt_cache_root/qt-$qt_version-mingw-w64-x86_64-static
     qt_stamp=tavo-qt-version
 }
-
-qt_cache_ready() {
-    [[ -n "$qt_version" && "$(cat "$qt_prefix/$qt_stamp" 2>/dev/null)" == "$qt_version" ]]
-}

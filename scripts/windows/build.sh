@@ -85,7 +85,7 @@ build_qt() {
     local work=$qt_cache_root/work-$qt_version
     rm -rf "$work" "$qt_prefix"
     mkdir -p "$work"
-    echo "Building Qt $qt_version for Windows into $qt_prefix (20 minutes or more)"
+    echo "Building Qt $qt_version for Windows into $qt_prefix (half an hour or more on two cores)"
     (cd "$work" && apt-get source -qq "qt6-base=$qt_deb_version" >/dev/null 2>&1 ||
         apt-get source -qq qt6-base >/dev/null)
     local src

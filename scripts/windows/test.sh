@@ -3,7 +3,7 @@
 # tree: what Tavo.exe links, the silent install, the booklet of each layout word for word, the
 # school's files, the exit statuses of printing without windows, the main window at 100 % and
 # 150 %, a running Tavo met by the installer and the uninstaller, the upgrade and the uninstall.
-# It builds what is missing first, Qt for Windows included (about half an hour on two cores the first time).
+# It builds what is missing first, Qt for Windows included (half an hour, the first time).
 #   scripts/windows/test.sh
 set -euo pipefail
 cd "$(dirname "$0")/../.."

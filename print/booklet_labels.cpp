@@ -1,5 +1,6 @@
 #include "print/booklet_labels.h"
 
+#include "core/province_table.h"
 #include "reports/report_layout.h"
 #include "reports/report_renderer.h"
 
@@ -83,6 +84,11 @@ QList<LabelValue> labelValues(const Settings &settings, const LearnerTexts &lear
     };
 }
 } // namespace
+
+LearnerTexts learnerTexts(const PrintInput &input, int pageCount)
+{
+    return {input, NomeProvincia(QStringView(input.aut).mid(2, 2)), pageCount};
+}
 
 QString fill(Reports::ReportLayout &report, BookletPages::Layout layout, const Settings &settings,
              const LearnerTexts &learner)

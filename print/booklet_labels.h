@@ -24,6 +24,9 @@ struct LearnerTexts
     int pageCount = 0;  // n of the composition statement
 };
 
+// The texts for `input`, with the issuing office its authorisation number's province code names.
+LearnerTexts learnerTexts(const PrintInput &input, int pageCount);
+
 // Writes the school's and the learner's data into the labels of the middle column and, on the
 // A4 layouts, of the right column. Other controls keep their texts. A value too long for its
 // label prints smaller (Reports::ReportControl::TextFit::Shrink), but for the composition

@@ -1,6 +1,5 @@
 #include "print/print_command.h"
 
-#include "core/province_table.h"
 #include "print/booklet_labels.h"
 #include "print/booklet_pages.h"
 #include "print/booklet_printing.h"
@@ -58,9 +57,8 @@ PreparedReport prepareReport(const PrintInput &input, const Settings &settings,
         return {nullptr, r.error};
 
     PreparedReport prepared{BookletPages::createReport(layout), {}};
-    const BookletLabels::LearnerTexts learner{
-        input, NomeProvincia(QStringView(input.aut).mid(2, 2)), *pageCount};
-    prepared.error = BookletLabels::fill(*prepared.report, layout, settings, learner);
+    prepared.error = BookletLabels::fill(*prepared.report, layout, settings,
+                                         BookletLabels::learnerTexts(input, *pageCount));
     prepared.report->setLeftMargin(*left);
     prepared.report->setTopMargin(*top);
     prepared.report->setDataSource(&table);

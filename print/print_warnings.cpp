@@ -1,6 +1,5 @@
 #include "print/print_warnings.h"
 
-#include "core/province_table.h"
 #include "print/booklet_labels.h"
 #include "print/booklet_pages.h"
 #include "print/paper_fit.h"
@@ -15,9 +14,8 @@ QList<PrintWarning> findPrintWarnings(const PrintInput &input, const Settings &s
 {
     const BookletPages::Layout layout = BookletPages::chooseLayout(settings);
     const auto report = BookletPages::createReport(layout);
-    const BookletLabels::LearnerTexts learner{
-        input, NomeProvincia(QStringView(input.aut).mid(2, 2)),
-        PrintUnits::pageCount(settings.CfgPagine).value_or(0)};
+    const BookletLabels::LearnerTexts learner =
+        BookletLabels::learnerTexts(input, PrintUnits::pageCount(settings.CfgPagine).value_or(0));
     BookletLabels::fill(*report, layout, settings, learner);
     // Texts are laid out at the resolution of a PDF and of a printer at high resolution.
     QImage printerResolution(1, 1, QImage::Format_Mono);

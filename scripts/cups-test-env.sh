@@ -9,7 +9,8 @@
 #   scripts/cups-test-env.sh stop DIR    stops that cupsd
 # Clients reach it with CUPS_SERVER=DIR/cups.sock. The system's cupsd and /run/cups are not
 # touched. When cupsd cannot start at all, start writes the reason to DIR/unavailable and exits
-# 0, so the test can skip with that reason; any later failure is an error.
+# 0, so the test can skip with that reason; any later failure is an error. Under CI=true
+# nothing is skipped: a print server that cannot start fails the run.
 # The cups-pdf backend reads its settings from /etc/cups only; where it puts the PDF ("Out",
 # ${HOME} being the home of the user who printed) is written to DIR/pdf-out-dir.
 set -euo pipefail
@@ -43,9 +44,10 @@ stop_server() {
 }
 
 unavailable() {
-    echo "$1" >"$dir/unavailable"
     echo "cupsd non disponibile: $1" >&2
     stop_server
+    [[ "${CI:-}" == "true" ]] && exit 1
+    echo "$1" >"$dir/unavailable"
     exit 0
 }
 

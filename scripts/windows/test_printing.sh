@@ -12,7 +12,8 @@
 start_print_server() {
     print_dir=$work/cups
     install_missing libcups2 cups cups-client printer-driver-cups-pdf
-    bash scripts/cups-test-env.sh start "$print_dir" >/dev/null
+    bash scripts/cups-test-env.sh start "$print_dir" >/dev/null ||
+        fail "the private print server did not start"
     if [[ -f "$print_dir/unavailable" ]]; then
         echo "Windows printing not tested: $(cat "$print_dir/unavailable")"
         return 1
